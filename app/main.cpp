@@ -1,0 +1,30 @@
+#include <QApplication>
+
+#include "platform/qt/qtbinding.h"
+#include "platform/qt/qtclock.h"
+#include "shell/maaltafels.h"
+
+int main(int argc, char** argv) {
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName("Maaltafels");
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const double zoom = mt::qt::QtBinding::chooseZoom();
+    mt::qt::QtClock clock;
+    mt::qt::QtMetrics metrics(zoom);
+    mt::Random random;
+    Maaltafels* program = nullptr;
+    mt::qt::QtBinding* binding = nullptr;
+    mt::qt::QtMessageBox box([&]() -> QWidget* {
+        return program && binding && program->active() ? binding->window(*program->active()) : nullptr;
+    });
+
+    Maaltafels app({clock, box, random, metrics});
+    mt::qt::QtBinding qt(app,
+                         {.zoom = zoom, .followActivation = true, .onEnded = [] { QApplication::exit(0); }});
+    program = &app;
+    binding = &qt;
+    app.randomize();
+    app.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,590 @@
+#include "platform/qt/qtbinding.h"
+
+#include <cmath>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QScreen>
+#include <QWindow>
+
+#include "platform/qt/widgets.h"
+
+namespace mt::qt {
+
+namespace {
+
+QString qstr(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Labels keep the system's CR LF line breaks in the model; Qt breaks on LF alone.
+QString lines(const std::string& s) {
+    return qstr(s).replace("\r\n", "\n").replace('\r', '\n');
+}
+
+QColor qcolor(const Color& c, const QPalette& pal) {
+    switch (c.system) {
+    case Color::System::WindowBackground:
+        return pal.color(QPalette::Base);
+    case Color::System::ButtonFace:
+        return pal.color(QPalette::Button);
+    case Color::System::None:
+        break;
+    }
+    return QColor(c.r, c.g, c.b);
+}
+
+Qt::Alignment qalign(Align a) {
+    switch (a) {
+    case Align::Right:
+        return Qt::AlignRight;
+    case Align::Center:
+        return Qt::AlignHCenter;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+// A top-level window whose close box asks the model.
+template <class Base> class ScreenWindow : public Base {
+public:
+    std::function<void()> closing;
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        // The model decides; it hides or ends the program itself.
+        e->ignore();
+        if (closing)
+            closing();
+    }
+};
+
+} // namespace
+
+struct QtBinding::Window {
+    Screen* screen = nullptr;
+    std::unique_ptr<QWidget> top;
+    QWidget* client = nullptr;
+    QMainWindow* frame = nullptr; // the screen with the menu
+    std::map<const Control*, QMenu*> menus;
+};
+
+QtBinding::QtBinding(Program& program, Options options) : m_program(program), m_options(std::move(options)) {
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (auto it = m_controlOf.find(now); it != m_controlOf.end())
+            m_program.focusTo(*it->second);
+    });
+    m_program.addObserver(this);
+    for (Screen* s : m_program.loadedScreens())
+        screenCreated(*s);
+}
+
+QtBinding::~QtBinding() {
+    m_program.removeObserver(this);
+    qApp->removeEventFilter(this);
+}
+
+double QtBinding::chooseZoom() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return 1;
+    const QRect desk = screen->availableGeometry();
+    constexpr double biggestWidth = 11880 / 15.0, biggestHeight = 8010 / 15.0;
+    double best = 1;
+    for (double z : {1.25, 1.5, 1.75, 2.0})
+        if (biggestWidth * z <= 0.9 * desk.width() && biggestHeight * z <= 0.9 * desk.height())
+            best = z;
+    return best;
+}
+
+QFont QtBinding::toQFont(const Font& f, double zoom) {
+    QFont q(qstr(f.family));
+    // Points as the screens were designed: 20 twips a point, 15 twips a pixel at zoom 1.
+    q.setPixelSize(std::max(1, int(std::lround(f.points * 20 / 15 * zoom))));
+    q.setBold(f.bold);
+    q.setItalic(f.italic);
+    return q;
+}
+
+int QtBinding::px(int twips) const {
+    return int(std::lround(twips * m_options.zoom / 15));
+}
+
+QWidget* QtBinding::window(const Screen& s) const {
+    auto it = m_windows.find(&s);
+    return it == m_windows.end() ? nullptr : it->second->top.get();
+}
+
+QWidget* QtBinding::widget(const Control& c) const {
+    auto it = m_widgets.find(&c);
+    return it == m_widgets.end() ? nullptr : it->second;
+}
+
+QAction* QtBinding::action(const Control& c) const {
+    auto it = m_actions.find(&c);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+Screen* QtBinding::screenOf(QObject* o) const {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w)
+        return nullptr;
+    QWidget* top = w->window();
+    for (auto& [s, win] : m_windows)
+        if (win->top.get() == top)
+            return win->screen;
+    return nullptr;
+}
+
+void QtBinding::screenCreated(Screen& s) {
+    auto w = std::make_unique<Window>();
+    w->screen = &s;
+    build(s, *w);
+    m_windows[&s] = std::move(w);
+}
+
+void QtBinding::build(Screen& s, Window& w) {
+    bool hasMenu = false;
+    for (Control* c : s.controls())
+        hasMenu |= c->kind() == Kind::Menu;
+    if (hasMenu) {
+        auto* frame = new ScreenWindow<QMainWindow>;
+        frame->closing = [this, &s] { m_program.close(s); };
+        w.frame = frame;
+        w.client = new QWidget;
+        frame->setCentralWidget(w.client);
+        w.top.reset(frame);
+    } else {
+        auto* top = new ScreenWindow<QWidget>;
+        top->closing = [this, &s] { m_program.close(s); };
+        w.client = top;
+        w.top.reset(top);
+    }
+    w.top->setAttribute(Qt::WA_DeleteOnClose, false);
+    w.client->setAutoFillBackground(true);
+    w.client->setMouseTracking(true);
+    w.top->installEventFilter(this);
+    for (Control* c : s.controls())
+        makeWidget(*c, w);
+    applyScreen(s);
+}
+
+void QtBinding::makeWidget(Control& c, Window& w) {
+    QWidget* parent = c.container() ? widget(*c.container()) : w.client;
+    QWidget* made = nullptr;
+    switch (c.kind()) {
+    case Kind::Label: {
+        auto* l = new QLabel(parent);
+        l->setTextFormat(Qt::PlainText);
+        l->setWordWrap(true);
+        made = l;
+        break;
+    }
+    case Kind::TextBox: {
+        auto* e = new QLineEdit(parent);
+        auto& box = static_cast<TextBox&>(c);
+        connect(e, &QLineEdit::textEdited, this,
+                [this, &box](const QString& text) { m_program.edit(box, text.toStdString()); });
+        made = e;
+        break;
+    }
+    case Kind::Button: {
+        auto* b = new PictureButton(parent);
+        connect(b, &QAbstractButton::clicked, this, [this, &c] { m_program.click(c); });
+        made = b;
+        break;
+    }
+    case Kind::Image:
+    case Kind::Frame:
+    case Kind::PictureBox: {
+        auto* p = new Panel(parent);
+        p->clicked = [this, &c] { m_program.click(c); };
+        made = p;
+        break;
+    }
+    case Kind::Shape:
+        made = new ShapeWidget(parent);
+        break;
+    case Kind::Line:
+        made = new LineWidget(parent);
+        break;
+    case Kind::StatusBar:
+        made = new StatusBarWidget(parent, static_cast<StatusBar&>(c), [this](int t) { return px(t); });
+        break;
+    case Kind::ProgressBar: {
+        auto* bar = new QProgressBar(parent);
+        bar->setTextVisible(false);
+        made = bar;
+        break;
+    }
+    case Kind::Menu:
+        if (w.frame)
+            w.menus[&c] = w.frame->menuBar()->addMenu(qstr(c.caption()));
+        break;
+    case Kind::MenuItem:
+        if (auto it = w.menus.find(c.container()); it != w.menus.end()) {
+            QAction* a = it->second->addAction(qstr(c.caption()));
+            a->setShortcut(QKeySequence(qstr(static_cast<MenuItem&>(c).shortcut())));
+            // The shortcut works from every screen, as long as the frame window is switched on.
+            a->setShortcutContext(Qt::ApplicationShortcut);
+            connect(a, &QAction::triggered, this, [this, &c] { m_program.click(c); });
+            m_actions[&c] = a;
+        }
+        break;
+    case Kind::Timer:
+        break;
+    }
+    if (made) {
+        made->setMouseTracking(true);
+        m_widgets[&c] = made;
+        m_controlOf[made] = &c;
+    }
+    applyAll(c);
+}
+
+void QtBinding::applyAll(Control& c) {
+    for (Prop p : {Prop::Geometry, Prop::Font, Prop::BackColor, Prop::Caption, Prop::Text, Prop::Picture,
+                   Prop::ToolTipText, Prop::Enabled, Prop::Visible, Prop::Progress})
+        apply(c, p);
+}
+
+void QtBinding::apply(Control& c, Prop p) {
+    if (QAction* a = action(c)) {
+        a->setText(qstr(c.caption()));
+        a->setVisible(c.visible());
+        a->setEnabled(c.enabled() && c.screen().enabled());
+        return;
+    }
+    QWidget* w = widget(c);
+    if (!w)
+        return;
+    const QPalette base = QApplication::palette();
+    switch (p) {
+    case Prop::Geometry: {
+        int x = px(c.left()), y = px(c.top()), wd = px(c.width()), ht = px(c.height());
+        if (c.kind() == Kind::Line) {
+            // A line is drawn inside the box spanned by its two ends, however they lie.
+            const int pen = std::max(1, c.borderWidth());
+            auto* line = static_cast<LineWidget*>(w);
+            line->setLook(c.borderColor() ? qcolor(*c.borderColor(), base) : QColor(Qt::black), pen,
+                          (wd < 0) != (ht < 0));
+            if (wd < 0) {
+                x += wd;
+                wd = -wd;
+            }
+            if (ht < 0) {
+                y += ht;
+                ht = -ht;
+            }
+            w->setGeometry(x - pen, y - pen, wd + 2 * pen, ht + 2 * pen);
+        } else {
+            w->setGeometry(x, y, wd, ht);
+        }
+        break;
+    }
+    case Prop::Font:
+        w->setFont(toQFont(c.font(), m_options.zoom));
+        break;
+    case Prop::BackColor:
+    case Prop::ForeColor:
+    case Prop::BorderColor: {
+        auto back = c.backColor() ? std::optional<QColor>(qcolor(*c.backColor(), base)) : std::nullopt;
+        auto fore = c.foreColor() ? std::optional<QColor>(qcolor(*c.foreColor(), base)) : std::nullopt;
+        auto border = c.borderColor() ? std::optional<QColor>(qcolor(*c.borderColor(), base)) : std::nullopt;
+        switch (c.kind()) {
+        case Kind::Label: {
+            QPalette pal = w->palette();
+            pal.setColor(QPalette::WindowText, fore.value_or(Qt::black));
+            if (back)
+                pal.setColor(QPalette::Window, *back);
+            w->setPalette(pal);
+            w->setAutoFillBackground(back.has_value());
+            break;
+        }
+        case Kind::TextBox: {
+            QPalette pal = w->palette();
+            pal.setColor(QPalette::Base, back.value_or(base.color(QPalette::Base)));
+            pal.setColor(QPalette::Text, fore.value_or(base.color(QPalette::Text)));
+            w->setPalette(pal);
+            break;
+        }
+        case Kind::Button: {
+            auto* b = static_cast<PictureButton*>(w);
+            b->setFill(back.value_or(base.color(QPalette::Button)));
+            b->setTextColor(fore.value_or(base.color(QPalette::ButtonText)));
+            break;
+        }
+        case Kind::Image:
+        case Kind::Frame:
+        case Kind::PictureBox: {
+            auto* panel = static_cast<Panel*>(w);
+            panel->setFill(back);
+            panel->setOutline(border, c.borderWidth());
+            break;
+        }
+        case Kind::Shape:
+            static_cast<ShapeWidget*>(w)->setLook(c.shape(), back, border, c.borderWidth());
+            break;
+        case Kind::Line:
+            apply(c, Prop::Geometry);
+            break;
+        default:
+            break;
+        }
+        break;
+    }
+    case Prop::Caption:
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            l->setText(lines(c.caption()));
+            l->setAlignment(qalign(c.alignment()) | Qt::AlignTop);
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            b->setText(qstr(c.caption()));
+        }
+        break;
+    case Prop::Text:
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            const QString t = qstr(static_cast<TextBox&>(c).text());
+            if (e->text() != t)
+                e->setText(t);
+            e->setAlignment(qalign(c.alignment()) | Qt::AlignVCenter);
+        }
+        break;
+    case Prop::Picture:
+        if (c.kind() == Kind::Button)
+            static_cast<PictureButton*>(w)->setPicture(picture(c.picture()));
+        else if (c.kind() == Kind::Image || c.kind() == Kind::Frame || c.kind() == Kind::PictureBox)
+            static_cast<Panel*>(w)->setPicture(picture(c.picture()));
+        break;
+    case Prop::ToolTipText:
+        w->setToolTip(qstr(c.toolTip()));
+        break;
+    case Prop::Enabled:
+        w->setEnabled(c.enabled());
+        break;
+    case Prop::Visible:
+        w->setVisible(c.visible());
+        break;
+    case Prop::Progress:
+        if (auto* bar = qobject_cast<QProgressBar*>(w)) {
+            auto& model = static_cast<ProgressBar&>(c);
+            bar->setRange(model.min(), model.max());
+            bar->setValue(model.value());
+        }
+        break;
+    case Prop::Panels:
+        w->update();
+        break;
+    case Prop::Interval:
+        break;
+    }
+}
+
+void QtBinding::applyScreen(Screen& s) {
+    auto it = m_windows.find(&s);
+    if (it == m_windows.end())
+        return;
+    Window& w = *it->second;
+    QPalette pal = w.client->palette();
+    pal.setColor(QPalette::Window, qcolor(s.backColor(), QApplication::palette()));
+    w.client->setPalette(pal);
+    w.top->setWindowTitle(qstr(s.caption()));
+    const QScreen* desk = QGuiApplication::primaryScreen();
+    const QPoint origin = desk ? desk->availableGeometry().topLeft() : QPoint();
+    if (w.frame) {
+        w.frame->resize(px(s.width()), px(s.height()));
+    } else {
+        w.top->setFixedSize(px(s.width()), px(s.height()));
+    }
+    w.top->move(origin + QPoint(px(s.left()), px(s.top())));
+    w.top->setEnabled(s.enabled());
+    for (auto& [c, a] : m_actions)
+        if (&c->screen() == &s)
+            a->setEnabled(c->enabled() && s.enabled());
+    if (s.visible() && !w.top->isVisible()) {
+        // Keep every screen above the frame window without making it the frame's child, which
+        // would pass the frame's disabled state on to it.
+        if (!w.frame) {
+            for (auto& [other, ow] : m_windows)
+                if (ow->frame && ow->top->windowHandle()) {
+                    w.top->winId();
+                    w.top->windowHandle()->setTransientParent(ow->top->windowHandle());
+                }
+        }
+        w.top->show();
+        w.top->raise();
+        focusChanged(s);
+    } else if (!s.visible() && w.top->isVisible()) {
+        w.top->hide();
+    }
+}
+
+void QtBinding::screenChanged(Screen& s) {
+    applyScreen(s);
+}
+
+void QtBinding::screenDiscarded(Screen& s) {
+    if (QWidget* top = window(s))
+        top->hide();
+}
+
+void QtBinding::screenDestroyed(Screen& s) {
+    auto it = m_windows.find(&s);
+    if (it == m_windows.end())
+        return;
+    for (Control* c : s.controls()) {
+        if (QWidget* w = widget(*c))
+            m_controlOf.erase(w);
+        m_widgets.erase(c);
+        m_actions.erase(c);
+    }
+    // Deleted later: the window may be in the middle of delivering the event that discarded it.
+    it->second->top.release()->deleteLater();
+    m_windows.erase(it);
+}
+
+void QtBinding::controlChanged(Control& c, Prop p) {
+    if (m_windows.count(&c.screen()))
+        apply(c, p);
+}
+
+void QtBinding::focusChanged(Screen& s) {
+    Control* f = s.focus();
+    if (!f)
+        return;
+    if (QWidget* w = widget(*f); w && !w->hasFocus())
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+void QtBinding::programEnded() {
+    for (auto& [s, w] : m_windows)
+        w->top->hide();
+    if (m_options.onEnded)
+        m_options.onEnded();
+}
+
+std::optional<Value> QtBinding::shown(const Control& c, std::string_view prop) const {
+    QWidget* w = widget(c);
+    if (!w)
+        return std::nullopt;
+    if (prop == "Visible")
+        return !w->isHidden();
+    if (prop == "Enabled")
+        return !w->testAttribute(Qt::WA_ForceDisabled);
+    if (prop == "Caption") {
+        if (auto* l = qobject_cast<QLabel*>(w))
+            return l->text().toStdString();
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            return b->text().toStdString();
+    }
+    if (prop == "Text")
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            return e->text().toStdString();
+    return std::nullopt;
+}
+
+std::optional<Value> QtBinding::shown(const Screen& s, std::string_view prop) const {
+    QWidget* top = window(s);
+    if (!top)
+        return std::nullopt;
+    if (prop == "Visible")
+        return top->isVisible();
+    if (prop == "Enabled")
+        return top->isEnabled();
+    if (prop == "Caption")
+        return top->windowTitle().toStdString();
+    return std::nullopt;
+}
+
+bool QtBinding::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        // A key travels up from the focus widget to its parents; take it once, where it starts.
+        auto* w = qobject_cast<QWidget*>(watched);
+        QWidget* focus = QApplication::focusWidget();
+        bool first = focus ? w == focus : w && (w->isWindow() || m_controlOf.count(w));
+        if (first)
+            if (Screen* s = screenOf(w))
+                return keyPressed(*s, event);
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+        // Labels have no click signal of their own.
+        if (auto it = m_controlOf.find(watched); it != m_controlOf.end() &&
+                                                 it->second->kind() == Kind::Label &&
+                                                 static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            m_program.click(*it->second);
+        break;
+    case QEvent::MouseMove:
+        if (auto it = m_controlOf.find(watched); it != m_controlOf.end()) {
+            m_program.mouseMove(*it->second);
+        } else if (Screen* s = screenOf(watched)) {
+            auto win = m_windows.find(s);
+            if (win != m_windows.end() && watched == win->second->client)
+                m_program.mouseMove(*s);
+        }
+        break;
+    case QEvent::WindowActivate:
+        if (m_options.followActivation)
+            if (Screen* s = screenOf(watched); s && watched == window(*s))
+                m_program.activate(*s);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+bool QtBinding::keyPressed(Screen& s, QEvent* event) {
+    auto* k = static_cast<QKeyEvent*>(event);
+    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false; // shortcuts and access keys
+    int code = 0;
+    switch (k->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        code = 9;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        code = 13;
+        break;
+    case Qt::Key_Backspace:
+        code = 8;
+        break;
+    case Qt::Key_Escape:
+        code = 27;
+        break;
+    default:
+        if (k->text().size() == 1 && k->text().at(0).unicode() >= 32 && k->text().at(0).unicode() < 256)
+            code = k->text().at(0).unicode();
+    }
+    if (code == 0)
+        return false; // arrows, Delete, Home: the text box handles them itself
+    Control* focus = s.focus();
+    const int left = m_program.keyPreview(s, code);
+    if (left == 0 || code == 9)
+        return true;
+    if (focus && focus->kind() == Kind::Button && (code == 13 || code == 32))
+        return true;
+    if (left != code) {
+        if (auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+            e->insert(QString(QChar(left)));
+            m_program.edit(static_cast<TextBox&>(*m_controlOf.at(e)), e->text().toStdString());
+        }
+        return true;
+    }
+    return false; // the text box types the key itself and reports the edit
+}
+
+} // namespace mt::qt

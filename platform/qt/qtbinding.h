@@ -1,0 +1,76 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+
+#include "platform/program.h"
+
+class QAction;
+class QWidget;
+
+namespace mt::qt {
+
+// Mirrors the screen model in Qt 6 widgets: one window per visible screen, one widget per
+// control, and every click, key, edit, hover and close turned into a model event.
+class QtBinding final : public QObject, public ProgramObserver {
+public:
+    struct Options {
+        double zoom = 1;
+        // Activate a screen when the window system activates its window. Off where there is no
+        // real window system (the scenario runner activates screens itself).
+        bool followActivation = true;
+        std::function<void()> onEnded;
+    };
+
+    QtBinding(Program& program, Options options);
+    ~QtBinding() override;
+
+    // The largest zoom at which the biggest screen fits in 90 % of the desktop.
+    static double chooseZoom();
+    static QFont toQFont(const Font& f, double zoom);
+    int px(int twips) const;
+
+    QWidget* window(const Screen& s) const;
+    QWidget* widget(const Control& c) const;
+    QAction* action(const Control& c) const;
+    // What the widgets show of a property, for checking the binding against the model.
+    std::optional<Value> shown(const Control& c, std::string_view prop) const;
+    std::optional<Value> shown(const Screen& s, std::string_view prop) const;
+
+    void screenCreated(Screen& s) override;
+    void screenChanged(Screen& s) override;
+    void screenDiscarded(Screen& s) override;
+    void screenDestroyed(Screen& s) override;
+    void controlChanged(Control& c, Prop p) override;
+    void focusChanged(Screen& s) override;
+    void programEnded() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Window;
+    void build(Screen& s, Window& w);
+    void makeWidget(Control& c, Window& w);
+    void apply(Control& c, Prop p);
+    void applyAll(Control& c);
+    void applyScreen(Screen& s);
+    bool keyPressed(Screen& s, QEvent* event);
+    Screen* screenOf(QObject* o) const;
+
+    Program& m_program;
+    Options m_options;
+    std::map<const Screen*, std::unique_ptr<Window>> m_windows;
+    std::map<const Control*, QWidget*> m_widgets;
+    std::map<const Control*, QAction*> m_actions;
+    std::map<const QObject*, Control*> m_controlOf;
+};
+
+} // namespace mt::qt

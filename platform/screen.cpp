@@ -1,0 +1,100 @@
+#include "platform/screen.h"
+
+#include <algorithm>
+
+#include "platform/program.h"
+
+namespace mt {
+
+Screen::Screen(Program& program, std::string name, ScreenDesign d)
+    : m_program(program), m_name(std::move(name)), m_caption(std::move(d.caption)), m_back(d.back),
+      m_width(d.width), m_height(d.height) {}
+
+Screen::~Screen() = default;
+
+void Screen::show() {
+    m_program.show(*this);
+}
+void Screen::hide() {
+    m_program.hide(*this);
+}
+void Screen::unload() {
+    m_program.unload(*this);
+}
+
+void Screen::setEnabled(bool e) {
+    if (e == m_enabled)
+        return;
+    m_enabled = e;
+    m_program.notify(*this);
+}
+
+void Screen::setCaption(std::string c) {
+    if (c == m_caption)
+        return;
+    m_caption = std::move(c);
+    m_program.notify(*this);
+}
+
+void Screen::move(int left, int top) {
+    if (left == m_left && top == m_top)
+        return;
+    m_left = left;
+    m_top = top;
+    m_program.notify(*this);
+}
+
+void Screen::centre() {
+    const Metrics& m = m_program.metrics();
+    move((m.displayWidth() - m_width) / 2, (m.displayHeight() - m_height) / 2);
+}
+
+Control* Screen::control(std::string_view name, int index) const {
+    for (Control* c : m_controls)
+        if (c->name() == name && c->index() == index)
+            return c;
+    return nullptr;
+}
+
+void Screen::forget(Control* c) {
+    m_controls.erase(std::remove(m_controls.begin(), m_controls.end(), c), m_controls.end());
+    if (m_focus == c)
+        m_focus = nullptr;
+}
+
+void Screen::giveFocus(Control* c) {
+    if (c == m_focus)
+        return;
+    m_focus = c;
+    m_program.notifyFocus(*this);
+}
+
+void Screen::tab() {
+    if (m_controls.empty())
+        return;
+    auto at = std::find(m_controls.begin(), m_controls.end(), m_focus);
+    std::size_t start = at == m_controls.end() ? m_controls.size() - 1 : std::size_t(at - m_controls.begin());
+    for (std::size_t step = 1; step <= m_controls.size(); ++step) {
+        Control* c = m_controls[(start + step) % m_controls.size()];
+        if (c->canTakeFocus()) {
+            giveFocus(c);
+            return;
+        }
+    }
+}
+
+std::optional<Value> Screen::variable(std::string_view name) const {
+    auto it = m_variables.find(name);
+    if (it == m_variables.end())
+        return std::nullopt;
+    return it->second();
+}
+
+std::vector<std::string> Screen::variableNames() const {
+    std::vector<std::string> out;
+    for (auto& [n, get] : m_variables)
+        out.push_back(n);
+    return out;
+}
+
+} // namespace mt

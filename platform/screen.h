@@ -1,0 +1,116 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+#include "platform/control.h"
+
+namespace mt {
+
+class Program;
+
+struct ScreenDesign {
+    std::string caption;
+    Color back = Color::windowBackground();
+    int width = 0, height = 0; // client area, twips
+};
+
+// What the window's close box does on this screen.
+enum class CloseRule {
+    EndProgram, // the frame window, the welcome screen, the about screen
+    WayBack     // clicks the screen's own way back when the child can reach it; refused otherwise
+};
+
+// One screen: its controls, its state and its event handlers. Created by the Program on first
+// use; Load runs then, Activate each time it becomes the active screen.
+class Screen {
+public:
+    Screen(Program& program, std::string name, ScreenDesign design);
+    virtual ~Screen();
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
+
+    Program& program() const { return m_program; }
+    const std::string& name() const { return m_name; }
+    // False once unloaded: the instance only waits to be destroyed after the current event.
+    bool alive() const { return m_alive; }
+
+    // The system's lifecycle verbs, passed on to the Program.
+    void show();
+    void hide();
+    void unload();
+
+    bool visible() const { return m_visible; }
+    bool enabled() const { return m_enabled; }
+    void setEnabled(bool e);
+    const std::string& caption() const { return m_caption; }
+    void setCaption(std::string c);
+    Color backColor() const { return m_back; }
+    int left() const { return m_left; }
+    int top() const { return m_top; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    void move(int left, int top);
+    // Centres the screen on the display.
+    void centre();
+
+    // Events; the defaults do nothing.
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    // May replace the key code, or set it to 0 to swallow the key.
+    virtual void Form_KeyPress(int& keyAscii) { (void)keyAscii; }
+    virtual void Form_MouseMove() {}
+
+    virtual CloseRule closeRule() const { return CloseRule::WayBack; }
+    virtual Control* wayBack() { return nullptr; }
+
+    // Controls in the order of the screen's layout, which is also the tab order.
+    const std::vector<Control*>& controls() const { return m_controls; }
+    Control* control(std::string_view name, int index = -1) const;
+    Control* focus() const { return m_focus; }
+    // The system's "{TAB}" keystroke: the focus moves to the next control that can take it.
+    void tab();
+
+    // A state variable by its system name, for the scenario runner.
+    std::optional<Value> variable(std::string_view name) const;
+    std::vector<std::string> variableNames() const;
+
+protected:
+    template <class T> void expose(std::string name, const T& member) {
+        m_variables[std::move(name)] = [&member]() -> Value {
+            if constexpr (std::is_same_v<T, bool>)
+                return member;
+            else if constexpr (std::is_arithmetic_v<T>)
+                return static_cast<double>(member);
+            else
+                return std::string(member);
+        };
+    }
+
+private:
+    friend class Control;
+    friend class Program;
+    void adopt(Control* c) { m_controls.push_back(c); }
+    void forget(Control* c);
+    void giveFocus(Control* c);
+
+    Program& m_program;
+    std::string m_name;
+    bool m_alive = true;
+    bool m_visible = false;
+    bool m_enabled = true;
+    std::string m_caption;
+    Color m_back;
+    int m_left = 0, m_top = 0, m_width, m_height;
+    std::vector<Control*> m_controls;
+    Control* m_focus = nullptr;
+    std::map<std::string, std::function<Value()>, std::less<>> m_variables;
+};
+
+} // namespace mt

@@ -1,0 +1,40 @@
+#include "shell/maaltafels.h"
+
+#include "shell/frmbasis.h"
+#include "shell/frminfo.h"
+#include "shell/frmmecenaat1.h"
+#include "shell/frmsplash.h"
+#include "shell/mdiform2.h"
+
+template <class S> void Maaltafels::add(std::string_view name) {
+    define(std::string(name),
+           [this](mt::Program&) -> std::unique_ptr<mt::Screen> { return std::make_unique<S>(*this); });
+}
+
+Maaltafels::Maaltafels(mt::Services services) : Program(services) {
+    add<MDIForm2>("MDIForm2");
+    add<Frmmecenaat1>("frmmecenaat1");
+    add<Frmbasis>("frmbasis");
+    add<FrmSplash>("frmSplash");
+    add<Frminfo>("frminfo");
+}
+
+MDIForm2& Maaltafels::mdiForm2() {
+    return use<MDIForm2>("MDIForm2");
+}
+Frmmecenaat1& Maaltafels::frmmecenaat1() {
+    return use<Frmmecenaat1>("frmmecenaat1");
+}
+Frmbasis& Maaltafels::frmbasis() {
+    return use<Frmbasis>("frmbasis");
+}
+FrmSplash& Maaltafels::frmSplash() {
+    return use<FrmSplash>("frmSplash");
+}
+Frminfo& Maaltafels::frminfo() {
+    return use<Frminfo>("frminfo");
+}
+
+void Maaltafels::frameEnabled(bool on) {
+    mdiForm2().setEnabled(on);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/program.h"
+
+class MDIForm2;
+class Frmmecenaat1;
+class Frmbasis;
+class FrmSplash;
+class Frminfo;
+
+// The program with all its screens: the typed way in which screens reach one another.
+class Maaltafels : public mt::Program {
+public:
+    explicit Maaltafels(mt::Services services);
+
+    // Loads the frame window, which shows the welcome screen.
+    void start() { Program::start("MDIForm2"); }
+
+    MDIForm2& mdiForm2();
+    Frmmecenaat1& frmmecenaat1();
+    Frmbasis& frmbasis();
+    FrmSplash& frmSplash();
+    Frminfo& frminfo();
+
+    // Switches the frame window on or off; the free-standing screens stay usable either way.
+    void frameEnabled(bool on);
+
+private:
+    template <class S> void add(std::string_view name);
+};

@@ -1,0 +1,20 @@
+# Every unit test file and every scenario file is picked up here; none can be left out.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB_RECURSE UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_test.cpp)
+add_executable(unit-tests ${UNIT_TEST_SOURCES})
+target_link_libraries(unit-tests PRIVATE screens GTest::gtest_main)
+gtest_discover_tests(unit-tests DISCOVERY_MODE PRE_TEST)
+
+file(GLOB_RECURSE SCENARIOS CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/tests/*.scn)
+foreach(scn IN LISTS SCENARIOS)
+    add_test(NAME "scenario/${scn}" COMMAND maaltafels-scenario ${CMAKE_SOURCE_DIR}/tests/${scn})
+    add_test(NAME "scenario-qt/${scn}" COMMAND maaltafels-scenario --qt ${CMAKE_SOURCE_DIR}/tests/${scn})
+    set_tests_properties("scenario-qt/${scn}" PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endforeach()
+
+# The runner itself must tell a failing scenario from a passing one.
+add_test(NAME scenario-runner-reports-failures
+    COMMAND maaltafels-scenario ${CMAKE_SOURCE_DIR}/tests/runner/must_fail.scenario)
+set_tests_properties(scenario-runner-reports-failures PROPERTIES WILL_FAIL TRUE)

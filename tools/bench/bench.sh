@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Start-up benchmark: runs the program on a private Xvfb display and prints
+# its start-up time, resident memory and idle CPU use next to the targets.
+#
+# Usage: tools/bench/bench.sh [PROGRAM [ARGS...]]    (default: build/release/bin/maaltafels)
+# Environment: BENCH_RUNS (11), BENCH_IDLE (5 seconds), STARTBENCH (path of maaltafels-startbench),
+#              BENCH_VERBOSE=1 to show each window as it is mapped.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+runs=${BENCH_RUNS:-11}
+idle=${BENCH_IDLE:-5}
+if (($# > 0)); then
+    program=("$@")
+else
+    program=("$root/build/release/bin/maaltafels")
+fi
+
+die() {
+    echo "bench: $*" >&2
+    exit 1
+}
+
+[[ -x "${program[0]}" ]] || command -v "${program[0]}" >/dev/null 2>&1 ||
+    die "${program[0]} not found; build it first (make bench does)"
+command -v Xvfb >/dev/null 2>&1 || die "Xvfb not found; run scripts/setup.sh"
+
+startbench=${STARTBENCH:-$root/build/release/bin/maaltafels-startbench}
+if [[ ! -x "$startbench" ]]; then
+    # Not in this build tree (yet): build the tool on its own.
+    echo "bench: building maaltafels-startbench in build/startbench"
+    cmake -S "$root/tools/bench" -B "$root/build/startbench" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$root/build/startbench" >/dev/null
+    startbench=$root/build/startbench/bin/maaltafels-startbench
+fi
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/maaltafels-bench.XXXXXX")
+xvfb_pid=
+cleanup() {
+    if [[ -n "$xvfb_pid" ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# Starts Xvfb on display :$1; succeeds once it accepts connections, fails if it exits first.
+start_xvfb() {
+    local n=$1 ready=$tmp/ready.$1
+    : >"$ready"
+    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp -displayfd 3 3>"$ready" >"$tmp/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 500); do # up to 10 s
+        [[ -s "$ready" ]] && return 0
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.02
+    done
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=
+    return 1
+}
+
+display=
+for n in 97 98 99 113 127 131 149 157; do
+    [[ -e "/tmp/.X$n-lock" || -e "/tmp/.X11-unix/X$n" ]] && continue
+    if start_xvfb "$n"; then
+        display=:$n
+        break
+    fi
+done
+if [[ -z "$display" ]]; then
+    [[ -s "$tmp/xvfb.log" ]] && sed 's/^/  Xvfb: /' "$tmp/xvfb.log" >&2
+    die "could not start Xvfb on a free display"
+fi
+
+mkdir -m 700 "$tmp/runtime"
+opts=(--runs "$runs" --idle "$idle")
+[[ "${BENCH_VERBOSE:-0}" == 1 ]] && opts+=(--verbose)
+
+echo "bench: ${program[*]} on Xvfb $display, $runs runs, $idle s idle"
+# Per-run lines are shown as they come; the figures are kept to be shown with their targets.
+status=0
+DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$tmp/runtime \
+    "$startbench" "${opts[@]}" -- "${program[@]}" </dev/null |
+    while IFS= read -r line; do
+        case $line in
+        startup_ms_median=* | rss_mb=* | idle_cpu_ms=* | idle_seconds=*) echo "$line" >>"$tmp/figures" ;;
+        *) echo "$line" ;;
+        esac
+    done || status=$?
+((status == 0)) || die "maaltafels-startbench failed (exit $status)"
+
+value() { sed -n "s/^$1=//p" "$tmp/figures"; }
+verdict() { awk -v v="$1" -v lim="$2" 'BEGIN { print ((v + 0 < lim + 0) ? "ok" : "MISSED") }'; }
+startup=$(value startup_ms_median)
+rss=$(value rss_mb)
+cpu=$(value idle_cpu_ms)
+
+row() { printf '%-26s target: %-30s %s\n' "$1=$2" "$3" "$(verdict "$2" "$4")"; }
+row startup_ms_median "$startup" "under 60 ms to both windows" 60
+row rss_mb "$rss" "under 40 MB resident" 40
+row idle_cpu_ms "$cpu" "0 ms CPU over $idle idle seconds" 1

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Runs scenario files: each file is one fresh program on a virtual clock, driven by the commands
+// a child's visit is made of, with expectations checked along the way.
+namespace scenario {
+
+struct Options {
+    bool qt = false;       // real widgets on Qt's platform instead of the bare model
+    bool realtime = false; // with qt: the program's real clock; wait really waits
+    bool trace = false;    // print every event and every property it changed
+    std::string shots;     // with qt: where shot saves its pictures
+};
+
+// One line of a scenario, split into words; quoted strings arrive unescaped.
+struct Line {
+    int number = 0;
+    std::vector<std::string> words;
+    std::vector<bool> quoted;
+};
+
+// Splits a scenario text into lines of words. On a malformed line, returns its error.
+std::optional<std::string> parse(const std::string& text, std::vector<Line>& out);
+
+// Runs one file; prints failures as FILE:LINE: message. True when every line passed.
+bool runFile(const std::string& path, const Options& options, std::ostream& out);
+
+// Loads every screen and checks that each picture it names is in the assets folder.
+int checkPictures(const std::string& assetsDir, std::ostream& out);
+
+} // namespace scenario
