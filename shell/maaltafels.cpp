@@ -5,6 +5,9 @@
 #include "shell/frmmecenaat1.h"
 #include "shell/frmsplash.h"
 #include "shell/mdiform2.h"
+// drill and A-klas screens: includes here
+
+// learning and big-number screens: includes here
 
 template <class S> void Maaltafels::add(std::string_view name) {
     define(std::string(name),
@@ -17,6 +20,9 @@ Maaltafels::Maaltafels(mt::Services services) : Program(services) {
     add<Frmbasis>("frmbasis");
     add<FrmSplash>("frmSplash");
     add<Frminfo>("frminfo");
+    // drill and A-klas screens: registrations here
+
+    // learning and big-number screens: registrations here
 }
 
 MDIForm2& Maaltafels::mdiForm2() {

@@ -9,6 +9,9 @@ class Frmmecenaat1;
 class Frmbasis;
 class FrmSplash;
 class Frminfo;
+// drill and A-klas screens: forward declarations here
+
+// learning and big-number screens: forward declarations here
 
 // The program with all its screens: the typed way in which screens reach one another.
 class Maaltafels : public mt::Program {
@@ -23,6 +26,9 @@ public:
     Frmbasis& frmbasis();
     FrmSplash& frmSplash();
     Frminfo& frminfo();
+    // drill and A-klas screens: accessors here
+
+    // learning and big-number screens: accessors here
 
     // Switches the frame window on or off; the free-standing screens stay usable either way.
     void frameEnabled(bool on);
