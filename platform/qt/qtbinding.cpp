@@ -93,6 +93,9 @@ QtBinding::QtBinding(Program& program, Options options) : m_program(program), m_
 QtBinding::~QtBinding() {
     m_program.removeObserver(this);
     qApp->removeEventFilter(this);
+    // Closing the windows moves Qt's focus about; nothing of that may reach the model any more.
+    disconnect(qApp, nullptr, this, nullptr);
+    m_windows.clear();
 }
 
 double QtBinding::chooseZoom() {
