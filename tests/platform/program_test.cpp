@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "platform/program.h"
+
+using namespace mt;
+
+namespace {
+
+// A small screen that writes down what happens to it.
+class Probe : public Screen {
+public:
+    explicit Probe(Program& p, std::vector<std::string>& log)
+        : Screen(p, "probe", {.width = 3000, .height = 2000}), log(log) {
+        expose("loads", loads);
+        fast.Tick = [this] { this->log.push_back("fast@" + std::to_string(program().clock().now())); };
+        slow.Tick = [this] { this->log.push_back("slow@" + std::to_string(program().clock().now())); };
+        quit.Click = [this] {
+            unload();
+            // Still running after the unload: the screen must not be gone under us.
+            this->log.push_back("after unload " + caption());
+            setCaption("changed while discarded");
+        };
+        ask.Click = [this] {
+            this->log.push_back("box opens");
+            program().msgbox("Je mag alleen cijfers invoegen", "Let eens op !!");
+            this->log.push_back("box closed");
+        };
+    }
+    void Form_Load() override {
+        ++loads;
+        log.push_back("Load");
+    }
+    void Form_Activate() override { log.push_back("Activate"); }
+
+    Frame panel{*this, "panel", {.left = 0, .top = 0, .width = 1000, .height = 1000}};
+    TextBox first{*this, "first", {.in = &panel}};
+    Button hidden{*this, "hidden", {.visible = false}};
+    Button quit{*this, "quit", {}};
+    Button ask{*this, "ask", {}};
+    Timer fast{*this, "fast", {.enabled = false, .interval = 100}};
+    Timer slow{*this, "slow", {.enabled = false, .interval = 250}};
+    int loads = 0;
+    std::vector<std::string>& log;
+};
+
+class ProgramTest : public ::testing::Test {
+protected:
+    ProgramTest() : program({clock, box, random, metrics}) {
+        program.define("probe", [this](Program& p) { return std::make_unique<Probe>(p, log); });
+    }
+    Probe& probe() { return program.use<Probe>("probe"); }
+
+    VirtualClock clock;
+    RecordingMessageBox box;
+    Random random;
+    FixedMetrics metrics;
+    std::vector<std::string> log;
+    Program program;
+};
+
+TEST_F(ProgramTest, LoadOnceActivateOnEveryShowAndAfreshAfterUnload) {
+    EXPECT_EQ(program.find("probe"), nullptr);
+    Probe& p = probe();
+    EXPECT_EQ(log, (std::vector<std::string>{"Load"}));
+    EXPECT_FALSE(p.visible());
+    p.show();
+    p.show(); // already the active screen: no second Activate
+    p.hide();
+    EXPECT_TRUE(program.find("probe"));
+    p.show();
+    EXPECT_EQ(log, (std::vector<std::string>{"Load", "Activate", "Activate"}));
+    p.first.setText("kept");
+    p.hide();
+    p.show();
+    EXPECT_EQ(probe().first.text(), "kept") << "hiding keeps every control's state";
+
+    log.clear();
+    p.unload();
+    EXPECT_EQ(program.find("probe"), nullptr);
+    Probe& again = probe();
+    again.show();
+    EXPECT_EQ(again.first.text(), "") << "unloading discards everything";
+    EXPECT_EQ(again.loads, 1);
+    EXPECT_EQ(log, (std::vector<std::string>{"Load", "Activate"}));
+}
+
+TEST_F(ProgramTest, HidingAScreenThatIsNotLoadedLoadsItHidden) {
+    probe().hide();
+    ASSERT_TRUE(program.find("probe"));
+    EXPECT_FALSE(probe().visible());
+    EXPECT_EQ(log, (std::vector<std::string>{"Load"}));
+}
+
+TEST_F(ProgramTest, AHandlerMayUnloadItsOwnScreenAndCarryOn) {
+    Probe& p = probe();
+    p.show();
+    program.click(p.quit);
+    EXPECT_EQ(log.back(), "after unload ");
+    EXPECT_EQ(program.find("probe"), nullptr);
+    // The next use is a new instance with fresh state.
+    EXPECT_EQ(probe().caption(), "");
+}
+
+TEST_F(ProgramTest, VirtualClockDeliversTicksInTimeOrderWithoutDrift) {
+    Probe& p = probe();
+    p.slow.setEnabled(true);
+    p.fast.setEnabled(true);
+    clock.advance(500);
+    // At 500 both are due; slow was started first, so it goes first.
+    EXPECT_EQ(log, (std::vector<std::string>{"Load", "fast@100", "fast@200", "slow@250", "fast@300",
+                                             "fast@400", "slow@500", "fast@500"}));
+    log.clear();
+    // Advancing in odd steps lands on the same schedule: next due = last due + interval.
+    for (int i = 0; i < 33; ++i)
+        clock.advance(3);
+    clock.advance(1);
+    EXPECT_EQ(log, (std::vector<std::string>{"fast@600"}));
+}
+
+TEST_F(ProgramTest, TimerRestartsOnNewIntervalAndOnEnablingButNotOnSameInterval) {
+    Probe& p = probe();
+    p.fast.setEnabled(true);
+    clock.advance(60);
+    p.fast.setInterval(100); // same value: the running interval goes on
+    clock.advance(40);
+    EXPECT_EQ(log.back(), "fast@100");
+    clock.advance(50);
+    p.fast.setInterval(200); // a new interval starts afresh at 150
+    clock.advance(199);
+    EXPECT_EQ(log.back(), "fast@100");
+    clock.advance(1);
+    EXPECT_EQ(log.back(), "fast@350");
+    p.fast.setEnabled(false);
+    clock.advance(1000);
+    EXPECT_EQ(log.back(), "fast@350");
+    p.fast.setEnabled(true); // enabling a stopped timer starts afresh at 1350
+    clock.advance(199);
+    EXPECT_EQ(log.back(), "fast@350");
+    clock.advance(1);
+    EXPECT_EQ(log.back(), "fast@1550");
+    p.fast.setInterval(0); // interval 0 never fires
+    clock.advance(5000);
+    EXPECT_EQ(log.back(), "fast@1550");
+}
+
+TEST_F(ProgramTest, TicksWaitWhileAMessageBoxIsOpenAndCoalesce) {
+    Probe& p = probe();
+    p.show();
+    p.fast.setEnabled(true);
+    p.slow.setEnabled(true);
+    // The child takes 420 ms to press OK: four fast ticks and one slow tick fall due meanwhile.
+    box.during = [this] { clock.advance(420); };
+    log.clear();
+    program.click(p.ask);
+    ASSERT_EQ(box.shown().size(), 1u);
+    EXPECT_EQ(box.shown().front().title, "Let eens op !!");
+    // Nothing ran inside the handler; afterwards one tick of each timer, in the order they fell due.
+    EXPECT_EQ(log, (std::vector<std::string>{"box opens", "box closed", "fast@420", "slow@420"}));
+    box.during = nullptr;
+    log.clear();
+    clock.advance(80);
+    EXPECT_EQ(log, (std::vector<std::string>{"fast@500", "slow@500"})) << "the schedule itself is kept";
+}
+
+TEST_F(ProgramTest, InputIsDroppedWhereTheChildCannotReach) {
+    Probe& p = probe();
+    int clicks = 0;
+    p.hidden.Click = [&] { ++clicks; };
+    p.quit.Click = [&] { ++clicks; };
+    program.click(p.quit); // the screen is not shown
+    p.show();
+    program.click(p.hidden);
+    p.quit.setEnabled(false);
+    program.click(p.quit);
+    EXPECT_EQ(clicks, 0);
+    p.quit.setEnabled(true);
+    p.setEnabled(false);
+    program.click(p.quit);
+    EXPECT_EQ(clicks, 0);
+    p.setEnabled(true);
+    program.click(p.quit);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ProgramTest, FocusOnlyGoesWhereItCanAndTabSkipsTheRest) {
+    Probe& p = probe();
+    p.first.setFocus(); // screen hidden
+    EXPECT_EQ(p.focus(), nullptr);
+    p.show();
+    p.hidden.setFocus();
+    EXPECT_EQ(p.focus(), nullptr);
+    p.panel.setVisible(false);
+    p.first.setFocus(); // its frame is hidden
+    EXPECT_EQ(p.focus(), nullptr);
+    p.panel.setVisible(true);
+    p.first.setFocus();
+    EXPECT_EQ(p.focus(), &p.first);
+    p.tab();
+    EXPECT_EQ(p.focus(), &p.quit) << "the hidden button is skipped";
+    p.tab();
+    EXPECT_EQ(p.focus(), &p.ask);
+    p.tab();
+    EXPECT_EQ(p.focus(), &p.first) << "round to the start";
+    p.first.setEnabled(false);
+    EXPECT_EQ(p.focus(), nullptr) << "a disabled control loses the focus";
+}
+
+TEST_F(ProgramTest, KeysGoToTheFocusedControl) {
+    Probe& p = probe();
+    p.show();
+    std::vector<std::string> changes;
+    p.first.Change = [&] { changes.push_back(p.first.text()); };
+    p.first.setFocus();
+    program.key(p, '1');
+    program.key(p, '2');
+    program.key(p, 8);
+    EXPECT_EQ(changes, (std::vector<std::string>{"1", "12", "1"}));
+    int clicks = 0;
+    p.ask.Click = [&] { ++clicks; };
+    program.key(p, 9);
+    program.key(p, 9);
+    ASSERT_EQ(p.focus(), &p.ask);
+    program.key(p, 13);
+    program.key(p, 32);
+    EXPECT_EQ(clicks, 2) << "Enter and Space click the focused button";
+}
+
+TEST_F(ProgramTest, EndingStopsEverything) {
+    Probe& p = probe();
+    p.show();
+    p.fast.setEnabled(true);
+    program.end();
+    clock.advance(1000);
+    int clicks = 0;
+    p.ask.Click = [&] { ++clicks; };
+    program.click(p.ask);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"Load", "Activate"}));
+}
+
+TEST(RandomTest, QueuedValuesFirstThenASeededGenerator) {
+    Random a, b;
+    a.queue({0.5, 0.25});
+    a.reseed(7);
+    EXPECT_EQ(a.rnd(), 0.5) << "reseeding keeps the queue";
+    EXPECT_EQ(a.rnd(), 0.25);
+    b.reseed(7);
+    for (int i = 0; i < 100; ++i) {
+        double x = a.rnd();
+        EXPECT_EQ(x, b.rnd());
+        EXPECT_GE(x, 0.0);
+        EXPECT_LT(x, 1.0);
+    }
+}
+
+} // namespace
