@@ -8,6 +8,8 @@
 // drill and A-klas screens: includes here
 
 // learning and big-number screens: includes here
+#include "learn/frmmaalleer.h"
+#include "learn/frmmaalleermeer.h"
 
 template <class S> void Maaltafels::add(std::string_view name) {
     define(std::string(name),
@@ -23,6 +25,8 @@ Maaltafels::Maaltafels(mt::Services services) : Program(services) {
     // drill and A-klas screens: registrations here
 
     // learning and big-number screens: registrations here
+    add<Frmmaalleer>("frmmaalleer");
+    add<Frmmaalleermeer>("frmmaalleermeer");
 }
 
 MDIForm2& Maaltafels::mdiForm2() {
@@ -39,6 +43,13 @@ FrmSplash& Maaltafels::frmSplash() {
 }
 Frminfo& Maaltafels::frminfo() {
     return use<Frminfo>("frminfo");
+}
+
+Frmmaalleer& Maaltafels::frmmaalleer() {
+    return use<Frmmaalleer>("frmmaalleer");
+}
+Frmmaalleermeer& Maaltafels::frmmaalleermeer() {
+    return use<Frmmaalleermeer>("frmmaalleermeer");
 }
 
 void Maaltafels::frameEnabled(bool on) {

@@ -12,6 +12,8 @@ class Frminfo;
 // drill and A-klas screens: forward declarations here
 
 // learning and big-number screens: forward declarations here
+class Frmmaalleer;
+class Frmmaalleermeer;
 
 // The program with all its screens: the typed way in which screens reach one another.
 class Maaltafels : public mt::Program {
@@ -29,6 +31,8 @@ public:
     // drill and A-klas screens: accessors here
 
     // learning and big-number screens: accessors here
+    Frmmaalleer& frmmaalleer();
+    Frmmaalleermeer& frmmaalleermeer();
 
     // Switches the frame window on or off; the free-standing screens stay usable either way.
     void frameEnabled(bool on);

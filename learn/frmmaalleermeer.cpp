@@ -1,0 +1,77 @@
+#include "learn/frmmaalleermeer.h"
+
+#include <utility>
+#include <vector>
+
+#include "platform/numbers.h"
+#include "shell/maaltafels.h"
+
+using namespace mt;
+
+namespace {
+
+// Three columns of three: 2 3 4, 5 6 7, 8 9 10.
+std::vector<std::pair<int, Design>> tafelknoppen() {
+    std::vector<std::pair<int, Design>> out;
+    for (int i = 0; i <= 8; ++i)
+        out.push_back({i,
+                       {.left = 120 + 1140 * (i / 3),
+                        .top = 5880 + 480 * (i % 3),
+                        .width = 975,
+                        .height = 375,
+                        .caption = numberText(i + 2),
+                        .back = Color::rgb(0, 255, 0),
+                        .fore = Color::rgb(0, 0, 128),
+                        .font = {.family = "Arial", .points = 14, .bold = true}}});
+    return out;
+}
+
+} // namespace
+
+Frmmaalleermeer::Frmmaalleermeer(Maaltafels& a)
+    : Leertafel(a, "frmmaalleermeer",
+                {.cmdstart = {.left = 120,
+                              .top = 6000,
+                              .width = 1455,
+                              .height = 735,
+                              .picture = "learn/start",
+                              .tip = "start",
+                              .visible = false,
+                              .back = Color::rgb(192, 0, 192)},
+                 .cmdstop = {.left = 120,
+                             .top = 7320,
+                             .width = 1455,
+                             .height = 615,
+                             .picture = "learn/stop",
+                             .tip = "STOP",
+                             .back = Color::rgb(128, 0, 0)},
+                 .leertop = 6360,
+                 .eindgroen = false}),
+      cmdstarten(*this, "cmdstarten", tafelknoppen()) {
+    cmdstarten.onClick([this](int i) { cmdstarten_Click(i); });
+}
+
+void Frmmaalleermeer::Form_Load() {
+    centre();
+}
+
+void Frmmaalleermeer::Form_Activate() {
+    centre();
+}
+
+void Frmmaalleermeer::cmdstarten_Click(int index) {
+    cmdstop.setVisible(false);
+    cmdstart.setVisible(false);
+    herstelscherm();
+    // The button's caption is the table.
+    const auto gekozen = toNumber(cmdstarten(index).caption());
+    for (int i = 0; i <= 8; ++i)
+        cmdstarten(i).setVisible(false);
+    begintafel(static_cast<int>(gekozen.value_or(0)));
+}
+
+void Frmmaalleermeer::tafelklaar() {
+    cmdstop.setVisible(true);
+    for (int i = 0; i <= 8; ++i)
+        cmdstarten(i).setVisible(true);
+}
