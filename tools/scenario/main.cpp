@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<QApplication> app;
     if (options.qt) {
         // Scenarios run the same on any machine: no display needed, no window manager involved.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !options.realtime)
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QApplication>(argc, argv);
     }

@@ -33,7 +33,7 @@ std::optional<std::string> parse(const std::string& text, std::vector<Line>& out
         ++number;
         if (!raw.empty() && raw.back() == '\r')
             raw.pop_back();
-        Line line{number, {}, {}};
+        Line line{number, raw, {}, {}};
         std::size_t i = 0;
         while (i < raw.size()) {
             char c = raw[i];
@@ -223,7 +223,7 @@ public:
     void line(const Line& l) {
         const auto& w = l.words;
         if (m_options.trace)
-            m_out << "> " << join(w) << "\n";
+            m_out << "> " << l.text << "\n";
         const std::string& cmd = w[0];
         if (cmd == "expect") {
             expect(l);
@@ -337,7 +337,7 @@ private:
             if (target.find('.') == std::string::npos) {
                 mt::Screen& s = screen(target);
                 if (m_qt)
-                    hoverWidget(m_qt->window(s));
+                    hoverWidget(m_qt->window(s), true);
                 else
                     m_program->mouseMove(s);
             } else {
@@ -400,10 +400,19 @@ private:
         QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
     }
 
-    void hoverWidget(QWidget* w) {
+    void hoverWidget(QWidget* w, bool background = false) {
         if (!w)
             fail("no widget to hover");
-        const QPointF at = w->rect().center();
+        QPointF at = w->rect().center();
+        // Over the screen itself: a spot that no control covers, or the move would be the control's.
+        if (background)
+            for (int y = 2; y < w->height(); y += 8)
+                for (int x = 2; x < w->width(); x += 8)
+                    if (!w->childAt(x, y)) {
+                        at = QPointF(x, y);
+                        y = w->height();
+                        break;
+                    }
         QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QApplication::sendEvent(w, &move);

@@ -19,6 +19,7 @@ struct Options {
 // One line of a scenario, split into words; quoted strings arrive unescaped.
 struct Line {
     int number = 0;
+    std::string text;
     std::vector<std::string> words;
     std::vector<bool> quoted;
 };
