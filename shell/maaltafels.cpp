@@ -6,6 +6,7 @@
 #include "shell/frmsplash.h"
 #include "shell/mdiform2.h"
 // drill and A-klas screens: includes here
+#include "drill/tafels.h"
 
 // learning and big-number screens: includes here
 #include "learn/frmmaalleer.h"
@@ -23,6 +24,9 @@ Maaltafels::Maaltafels(mt::Services services) : Program(services) {
     add<FrmSplash>("frmSplash");
     add<Frminfo>("frminfo");
     // drill and A-klas screens: registrations here
+    for (Level l : {Level::E, Level::T, Level::H})
+        define(std::string(tafelsNaam(l)),
+               [this, l](mt::Program&) { return std::make_unique<Tafels>(*this, l); });
 
     // learning and big-number screens: registrations here
     add<Frmmaalleer>("frmmaalleer");
@@ -43,6 +47,9 @@ FrmSplash& Maaltafels::frmSplash() {
 }
 Frminfo& Maaltafels::frminfo() {
     return use<Frminfo>("frminfo");
+}
+Tafels& Maaltafels::tafels(Level l) {
+    return use<Tafels>(tafelsNaam(l));
 }
 
 Frmmaalleer& Maaltafels::frmmaalleer() {

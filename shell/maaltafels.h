@@ -10,6 +10,9 @@ class Frmbasis;
 class FrmSplash;
 class Frminfo;
 // drill and A-klas screens: forward declarations here
+enum class Level;
+class Tafels;
+class Aklas;
 
 // learning and big-number screens: forward declarations here
 class Frmmaalleer;
@@ -29,6 +32,7 @@ public:
     FrmSplash& frmSplash();
     Frminfo& frminfo();
     // drill and A-klas screens: accessors here
+    Tafels& tafels(Level l);
 
     // learning and big-number screens: accessors here
     Frmmaalleer& frmmaalleer();

@@ -529,6 +529,12 @@ bool QtBinding::eventFilter(QObject* watched, QEvent* event) {
             m_program.click(*it->second);
         break;
     case QEvent::MouseMove:
+        // A move that a child control ignored travels on to its parents; it is the child's alone.
+        if (auto* w = qobject_cast<QWidget*>(watched))
+            for (QWidget* c = w->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()); c && c != w;
+                 c = c->parentWidget())
+                if (m_controlOf.count(c))
+                    return false;
         if (auto it = m_controlOf.find(watched); it != m_controlOf.end()) {
             m_program.mouseMove(*it->second);
         } else if (Screen* s = screenOf(watched)) {
