@@ -128,16 +128,17 @@ Frminfo::Frminfo(Maaltafels& a)
 
 void Frminfo::Form_Load() {
     lblgeld.setCaption("Dit programma is gratis.\r\nJe school kan het verspreiden via haar eigen website.");
-    ProgressBar1.setMin(0);
-    ProgressBar1.setMax(lastTick);
-    plaatsvoortgang(true);
-    Timer1.setEnabled(true);
+    startvoortgang();
     StatusBar1.setPanelText(scrollPanel, "Kwispelwerk,educatieve software voor de basisschool");
     StatusBar1.setPanelTag(scrollPanel, "");
     centre();
 }
 
 void Frminfo::Form_Activate() {
+    startvoortgang();
+}
+
+void Frminfo::startvoortgang() {
     ProgressBar1.setMin(0);
     ProgressBar1.setMax(lastTick);
     plaatsvoortgang(true);

@@ -30,6 +30,8 @@ public:
 private:
     // Puts the progress bar into the second panel of the status line, or takes it away.
     void plaatsvoortgang(bool show);
+    // The progress bar from 0 to 150 in its panel, and the timer running.
+    void startvoortgang();
 
     Maaltafels& app;
 };

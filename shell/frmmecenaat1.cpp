@@ -113,9 +113,9 @@ void Frmmecenaat1::Form_Load() {
     Frame1(1).setVisible(true);
 }
 
+// Each time the welcome screen comes up it does what it did at load.
 void Frmmecenaat1::Form_Activate() {
-    centre();
-    Frame1(1).setVisible(true);
+    Form_Load();
 }
 
 void Frmmecenaat1::cmdkombinnen_Click() {
