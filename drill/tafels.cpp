@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "aklas/aklas.h"
 #include "platform/numbers.h"
 #include "shell/frmmecenaat1.h"
 #include "shell/frmsplash.h"
@@ -385,7 +386,7 @@ void Tafels::beoordeel() {
 }
 
 void Tafels::cmdrood_Click() {
-    app.use(aklasNaam(m_level)).show();
+    app.aklas(m_level).show();
     hide();
     Tmrchrono.setEnabled(false);
     tmrval.setEnabled(false);

@@ -6,6 +6,7 @@
 #include "shell/frmsplash.h"
 #include "shell/mdiform2.h"
 // drill and A-klas screens: includes here
+#include "aklas/aklas.h"
 #include "drill/tafels.h"
 
 // learning and big-number screens: includes here
@@ -27,6 +28,9 @@ Maaltafels::Maaltafels(mt::Services services) : Program(services) {
     for (Level l : {Level::E, Level::T, Level::H})
         define(std::string(tafelsNaam(l)),
                [this, l](mt::Program&) { return std::make_unique<Tafels>(*this, l); });
+    for (Level l : {Level::E, Level::T, Level::H})
+        define(std::string(aklasNaam(l)),
+               [this, l](mt::Program&) { return std::make_unique<Aklas>(*this, l); });
 
     // learning and big-number screens: registrations here
     add<Frmmaalleer>("frmmaalleer");
@@ -50,6 +54,9 @@ Frminfo& Maaltafels::frminfo() {
 }
 Tafels& Maaltafels::tafels(Level l) {
     return use<Tafels>(tafelsNaam(l));
+}
+Aklas& Maaltafels::aklas(Level l) {
+    return use<Aklas>(aklasNaam(l));
 }
 
 Frmmaalleer& Maaltafels::frmmaalleer() {

@@ -33,6 +33,7 @@ public:
     Frminfo& frminfo();
     // drill and A-klas screens: accessors here
     Tafels& tafels(Level l);
+    Aklas& aklas(Level l);
 
     // learning and big-number screens: accessors here
     Frmmaalleer& frmmaalleer();
