@@ -24,6 +24,7 @@ Design line(Frame* in, int top, const char* caption) {
             .font = textFont};
 }
 
+const Font statusFont{.family = "Arial", .points = 9};
 constexpr int statusHeight = 375;
 constexpr int scrollPanel = 1;
 constexpr int progressPanel = 2;
@@ -116,7 +117,7 @@ Frminfo::Frminfo(Maaltafels& a)
                   .top = 5925 - statusHeight,
                   .width = 10185,
                   .height = statusHeight,
-                  .font = {.family = "Arial", .points = 9},
+                  .font = statusFont,
                   .panelWidths = {4200, 2400, 1320, 900, 1365}}),
       ProgressBar1(*this, "ProgressBar1", {.in = &StatusBar1, .visible = false}), app(a) {
     Timer1.Tick = [this] { Timer1_Timer(); };

@@ -168,33 +168,38 @@ const char* propName(mt::Prop p) {
 // Prints every change of the model while a scenario runs.
 class Tracer final : public mt::ProgramObserver {
 public:
-    explicit Tracer(std::ostream& out) : m_out(out) {}
+    Tracer(std::ostream& out, const mt::Clock& clock) : m_out(out), m_clock(clock), m_start(clock.now()) {}
     void screenChanged(mt::Screen& s) override {
-        m_out << "  " << s.name() << ".Visible=" << (s.visible() ? "true" : "false")
-              << " .Enabled=" << (s.enabled() ? "true" : "false") << "\n";
+        line() << s.name() << ".Visible=" << (s.visible() ? "true" : "false")
+               << " .Enabled=" << (s.enabled() ? "true" : "false") << "\n";
     }
     void screenCreated(mt::Screen& s) override { m_out << "  load " << s.name() << "\n"; }
     void screenDiscarded(mt::Screen& s) override { m_out << "  unload " << s.name() << "\n"; }
     void controlChanged(mt::Control& c, mt::Prop p) override {
         if (p == mt::Prop::Geometry) {
-            m_out << "  " << c.screen().name() << "." << c.fullName() << " at " << c.left() << "," << c.top()
-                  << " " << c.width() << "x" << c.height() << "\n";
+            line() << c.screen().name() << "." << c.fullName() << " at " << c.left() << "," << c.top() << " "
+                   << c.width() << "x" << c.height() << "\n";
             return;
         }
         const char* name = propName(p);
         if (!name)
             return;
         auto v = c.property(name);
-        m_out << "  " << c.screen().name() << "." << c.fullName() << "." << name << "="
-              << (v ? mt::describe(*v) : "?") << "\n";
+        line() << c.screen().name() << "." << c.fullName() << "." << name << "="
+               << (v ? mt::describe(*v) : "?") << "\n";
     }
     void focusChanged(mt::Screen& s) override {
-        m_out << "  " << s.name() << " focus " << (s.focus() ? s.focus()->fullName() : "none") << "\n";
+        line() << s.name() << " focus " << (s.focus() ? s.focus()->fullName() : "none") << "\n";
     }
-    void programEnded() override { m_out << "  end\n"; }
+    void programEnded() override { line() << "end\n"; }
 
 private:
+    // Every line says when it happened, in ms since the program started (virtual or real).
+    std::ostream& line() { return m_out << "  @" << (m_clock.now() - m_start) << " "; }
+
     std::ostream& m_out;
+    const mt::Clock& m_clock;
+    std::int64_t m_start;
 };
 
 class Run {
@@ -203,7 +208,7 @@ public:
         mt::Clock& clock = o.realtime ? static_cast<mt::Clock&>(m_realClock) : m_clock;
         m_program = std::make_unique<Maaltafels>(mt::Services{clock, m_box, m_random, m_metrics});
         if (o.trace) {
-            m_tracer = std::make_unique<Tracer>(out);
+            m_tracer = std::make_unique<Tracer>(out, clock);
             m_program->addObserver(m_tracer.get());
         }
         if (o.qt)
