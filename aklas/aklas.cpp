@@ -127,17 +127,18 @@ Aklas::Aklas(Maaltafels& a, Level level)
                .back = Color::rgb(255, 255, 0),
                .fore = navy,
                .border = navy}),
-      Text2(*this, "Text2"), Lbl100veld(*this, "Lbl100veld",
-                                        {.in = &Frmveld,
-                                         .left = 120,
-                                         .top = 4560,
-                                         .width = 4815,
-                                         .height = 495,
-                                         .caption = "Oefenen op het honderdveld",
-                                         .back = Color::rgb(255, 255, 192),
-                                         .fore = navy,
-                                         .font = {.family = "Comic Sans MS", .points = 12, .bold = true},
-                                         .align = Align::Center}),
+      Line1(*this, "Line1"), Line2(*this, "Line2"), Text2(*this, "Text2"),
+      Lbl100veld(*this, "Lbl100veld",
+                 {.in = &Frmveld,
+                  .left = 120,
+                  .top = 4560,
+                  .width = 4815,
+                  .height = 495,
+                  .caption = "Oefenen op het honderdveld",
+                  .back = Color::rgb(255, 255, 192),
+                  .fore = navy,
+                  .font = {.family = "Comic Sans MS", .points = 12, .bold = true},
+                  .align = Align::Center}),
       Frmkiestafel(*this, "Frmkiestafel",
                    {.left = 10680,
                     .top = 1800,
@@ -164,6 +165,7 @@ Aklas::Aklas(Maaltafels& a, Level level)
                 .fore = navy,
                 .font = {.family = "Comic Sans MS", .points = 12, .bold = true}}),
       app(a), m_level(level) {
+    rooster();
     for (int i = 0; i < aklas::cellen; ++i)
         Text2.add(i, cel(&Frmveld, i));
     for (int n = 1; n <= 10; ++n) {
@@ -193,6 +195,23 @@ Aklas::Aklas(Maaltafels& a, Level level)
 
 Tafels& Aklas::partner() {
     return app.tafels(m_level);
+}
+
+void Aklas::rooster() {
+    // Thin lines halfway between the rows and columns of cells 1 to 100.
+    const Color grid = Color::rgb(0, 0, 128);
+    constexpr int top = 440, bottom = 4440, left = 80;
+    const int right = columns[9] + 375 + 40;
+    for (int c = 0; c < 9; ++c) {
+        const int x = (columns[c] + 375 + columns[c + 1]) / 2;
+        Line1.add(
+            c, {.in = &Frmveld, .left = x, .top = top, .width = 0, .height = bottom - top, .border = grid});
+    }
+    for (int r = 0; r < 9; ++r) {
+        const int y = 480 + 400 * r + 285 + (400 - 285) / 2;
+        Line2.add(
+            r, {.in = &Frmveld, .left = left, .top = y, .width = right - left, .height = 0, .border = grid});
+    }
 }
 
 void Aklas::Form_Load() {

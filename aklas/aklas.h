@@ -25,6 +25,7 @@ public:
     mt::ControlArray<mt::Shape> shpTip;
     mt::Label lblmededeling;
     mt::Frame Frmveld;
+    mt::ControlArray<mt::Line> Line1, Line2; // the grid between the cells, vertical and horizontal
     mt::ControlArray<mt::TextBox> Text2;
     mt::Label Lbl100veld;
     mt::Frame Frmkiestafel;
@@ -50,6 +51,7 @@ public:
     mt::Control* wayBack() override { return &Cmdterug; }
 
 private:
+    void rooster();
     void reset();
     // Puts the turn's state on the controls.
     void toon();
