@@ -334,6 +334,8 @@ void QtBinding::apply(Control& c, Prop p) {
             auto* panel = static_cast<Panel*>(w);
             panel->setFill(back);
             panel->setOutline(border, c.borderWidth());
+            if (c.kind() == Kind::Frame)
+                apply(c, Prop::Caption); // the caption's colour
             break;
         }
         case Kind::Shape:
@@ -348,7 +350,10 @@ void QtBinding::apply(Control& c, Prop p) {
         break;
     }
     case Prop::Caption:
-        if (auto* l = qobject_cast<QLabel*>(w)) {
+        if (c.kind() == Kind::Frame) {
+            static_cast<Panel*>(w)->setTitle(qstr(c.caption()), c.foreColor() ? qcolor(*c.foreColor(), base)
+                                                                              : QColor(Qt::black));
+        } else if (auto* l = qobject_cast<QLabel*>(w)) {
             l->setText(lines(c.caption()));
             l->setAlignment(qalign(c.alignment()) | Qt::AlignTop);
         } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {

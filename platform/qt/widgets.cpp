@@ -47,16 +47,32 @@ void Panel::setPicture(QSvgRenderer* r) {
     update();
 }
 
+void Panel::setTitle(const QString& title, QColor color) {
+    m_title = title;
+    m_titleColor = color;
+    update();
+}
+
 void Panel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (m_fill)
         p.fillRect(rect(), *m_fill);
     if (m_picture)
         m_picture->render(&p, rect());
+    const QFontMetrics fm(font());
+    // With a caption the outline runs through the middle of the caption's line.
+    const int titleDrop = m_title.isEmpty() ? 0 : fm.height() / 2;
     if (m_outline) {
         p.setPen(QPen(*m_outline, m_outlineWidth));
         const int half = m_outlineWidth / 2;
-        p.drawRect(rect().adjusted(half, half, -half - 1, -half - 1));
+        p.drawRect(rect().adjusted(half, half + titleDrop, -half - 1, -half - 1));
+    }
+    if (!m_title.isEmpty()) {
+        const QRect text(8, 0, fm.horizontalAdvance(m_title) + 6, fm.height());
+        if (m_fill)
+            p.fillRect(text, *m_fill);
+        p.setPen(m_titleColor);
+        p.drawText(text, Qt::AlignCenter, m_title);
     }
 }
 

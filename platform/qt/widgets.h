@@ -25,6 +25,8 @@ public:
     void setFill(std::optional<QColor> c);
     void setOutline(std::optional<QColor> c, int width);
     void setPicture(QSvgRenderer* r);
+    // A frame's caption, drawn into its outline at the top left.
+    void setTitle(const QString& title, QColor color);
     std::function<void()> clicked;
 
 protected:
@@ -32,6 +34,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    QString m_title;
+    QColor m_titleColor;
     std::optional<QColor> m_fill, m_outline;
     int m_outlineWidth = 1;
     QSvgRenderer* m_picture = nullptr;
