@@ -10,6 +10,7 @@
 #include "drill/tafels.h"
 
 // learning and big-number screens: includes here
+#include "bignumbers/frmmaalte.h"
 #include "learn/frmmaalleer.h"
 #include "learn/frmmaalleermeer.h"
 
@@ -35,6 +36,7 @@ Maaltafels::Maaltafels(mt::Services services) : Program(services) {
     // learning and big-number screens: registrations here
     add<Frmmaalleer>("frmmaalleer");
     add<Frmmaalleermeer>("frmmaalleermeer");
+    add<FrmmaalTE>("frmmaalTE");
 }
 
 MDIForm2& Maaltafels::mdiForm2() {
@@ -64,6 +66,9 @@ Frmmaalleer& Maaltafels::frmmaalleer() {
 }
 Frmmaalleermeer& Maaltafels::frmmaalleermeer() {
     return use<Frmmaalleermeer>("frmmaalleermeer");
+}
+FrmmaalTE& Maaltafels::frmmaalTE() {
+    return use<FrmmaalTE>("frmmaalTE");
 }
 
 void Maaltafels::frameEnabled(bool on) {

@@ -17,6 +17,7 @@ class Aklas;
 // learning and big-number screens: forward declarations here
 class Frmmaalleer;
 class Frmmaalleermeer;
+class FrmmaalTE;
 
 // The program with all its screens: the typed way in which screens reach one another.
 class Maaltafels : public mt::Program {
@@ -38,6 +39,7 @@ public:
     // learning and big-number screens: accessors here
     Frmmaalleer& frmmaalleer();
     Frmmaalleermeer& frmmaalleermeer();
+    FrmmaalTE& frmmaalTE();
 
     // Switches the frame window on or off; the free-standing screens stay usable either way.
     void frameEnabled(bool on);

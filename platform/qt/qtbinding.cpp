@@ -82,6 +82,10 @@ struct QtBinding::Window {
 QtBinding::QtBinding(Program& program, Options options) : m_program(program), m_options(std::move(options)) {
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        // A move made while a handler runs follows the model (or Qt tidying up after a hidden
+        // widget); queued as input it would run stale and pull the focus back and forth.
+        if (m_program.busy())
+            return;
         if (auto it = m_controlOf.find(now); it != m_controlOf.end())
             m_program.focusTo(*it->second);
     });
@@ -527,10 +531,11 @@ bool QtBinding::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::MouseButtonRelease:
-        // Labels have no click signal of their own.
-        if (auto it = m_controlOf.find(watched); it != m_controlOf.end() &&
-                                                 it->second->kind() == Kind::Label &&
-                                                 static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        // Labels and text boxes have no click signal of their own.
+        if (auto it = m_controlOf.find(watched);
+            it != m_controlOf.end() &&
+            (it->second->kind() == Kind::Label || it->second->kind() == Kind::TextBox) &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             m_program.click(*it->second);
         break;
     case QEvent::MouseMove:
