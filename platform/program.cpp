@@ -259,7 +259,8 @@ void Program::activate(Screen& s) {
 }
 
 void Program::activateNow(Screen& s) {
-    if (!s.alive() || !s.visible() || m_active == &s)
+    // A switched-off window (the frame while an exercise runs) cannot become the active screen.
+    if (!s.alive() || !s.visible() || !s.enabled() || m_active == &s)
         return;
     m_active = &s;
     s.Form_Activate();

@@ -11,8 +11,8 @@ namespace {
 // A small screen that writes down what happens to it.
 class Probe : public Screen {
 public:
-    explicit Probe(Program& p, std::vector<std::string>& log)
-        : Screen(p, "probe", {.width = 3000, .height = 2000}), log(log) {
+    Probe(Program& p, std::vector<std::string>& log, std::string name = "probe")
+        : Screen(p, std::move(name), {.width = 3000, .height = 2000}), log(log) {
         expose("loads", loads);
         fast.Tick = [this] { this->log.push_back("fast@" + std::to_string(program().clock().now())); };
         slow.Tick = [this] { this->log.push_back("slow@" + std::to_string(program().clock().now())); };
@@ -84,6 +84,24 @@ TEST_F(ProgramTest, LoadOnceActivateOnEveryShowAndAfreshAfterUnload) {
     EXPECT_EQ(again.first.text(), "") << "unloading discards everything";
     EXPECT_EQ(again.loads, 1);
     EXPECT_EQ(log, (std::vector<std::string>{"Load", "Activate"}));
+}
+
+TEST_F(ProgramTest, ActivateRunsOnlyWhenTheChildReallyMovesToTheScreen) {
+    program.define("other", [this](Program& p) { return std::make_unique<Probe>(p, log, "other"); });
+    Probe& p = probe();
+    Probe& other = program.use<Probe>("other");
+    p.show();
+    other.show();
+    log.clear();
+    program.activate(other); // the window system reports what the model already knows
+    EXPECT_TRUE(log.empty());
+    program.activate(p); // the child clicks the first window
+    EXPECT_EQ(log, (std::vector<std::string>{"Activate"}));
+    EXPECT_EQ(program.active(), &p);
+    other.setEnabled(false);
+    program.activate(other); // a switched-off window cannot take the activation
+    EXPECT_EQ(log.size(), 1u);
+    EXPECT_EQ(program.active(), &p);
 }
 
 TEST_F(ProgramTest, HidingAScreenThatIsNotLoadedLoadsItHidden) {
