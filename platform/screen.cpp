@@ -8,7 +8,13 @@ namespace mt {
 
 Screen::Screen(Program& program, std::string name, ScreenDesign d)
     : m_program(program), m_name(std::move(name)), m_caption(std::move(d.caption)), m_back(d.back),
-      m_width(d.width), m_height(d.height) {}
+      m_width(d.width), m_height(d.height) {
+    if (d.centred) {
+        const Metrics& m = m_program.metrics();
+        m_left = (m.displayWidth() - m_width) / 2;
+        m_top = (m.displayHeight() - m_height) / 2;
+    }
+}
 
 Screen::~Screen() = default;
 

@@ -19,6 +19,8 @@ struct ScreenDesign {
     std::string caption;
     Color back = Color::windowBackground();
     int width = 0, height = 0; // client area, twips
+    // Where the window first stands: centred on the display unless the screen says otherwise.
+    bool centred = true;
 };
 
 // What the window's close box does on this screen.

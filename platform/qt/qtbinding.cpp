@@ -423,19 +423,27 @@ void QtBinding::applyScreen(Screen& s) {
     for (auto& [c, a] : m_actions)
         if (&c->screen() == &s)
             a->setEnabled(c->enabled() && s.enabled());
-    if (s.visible() && !w.top->isVisible()) {
-        // Keep every screen above the frame window without making it the frame's child, which
-        // would pass the frame's disabled state on to it.
-        if (!w.frame) {
+    bool frameWaiting = false;
+    for (auto& [other, ow] : m_windows)
+        frameWaiting |= ow->frame && !ow->top->isVisible();
+    if (s.visible() && !w.top->isVisible() && (w.frame || !frameWaiting)) {
+        // Every screen stands above the frame window, as its transient, without being the frame's
+        // child: a child would take over the frame's disabled state.
+        if (!w.frame)
             for (auto& [other, ow] : m_windows)
                 if (ow->frame && ow->top->windowHandle()) {
                     w.top->winId();
                     w.top->windowHandle()->setTransientParent(ow->top->windowHandle());
                 }
-        }
         w.top->show();
         w.top->raise();
         focusChanged(s);
+        // Screens shown before the frame window (the welcome screen, by the frame's own Load) come
+        // up after it, so that they are on top without a window manager too.
+        if (w.frame)
+            for (auto& [other, ow] : m_windows)
+                if (!ow->frame && other->visible())
+                    applyScreen(*ow->screen);
     } else if (!s.visible() && w.top->isVisible()) {
         w.top->hide();
     }
