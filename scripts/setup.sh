@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev
     libgtest-dev googletest
-    libxcb1-dev xvfb xauth
+    libxcb1-dev xvfb xauth dbus-daemon
     fonts-comic-neue fonts-liberation2
     clang-format
 )
