@@ -4,6 +4,7 @@
 #
 # Usage: tools/bench/bench.sh [PROGRAM [ARGS...]]    (default: build/release/bin/maaltafels)
 # Environment: BENCH_RUNS (11), BENCH_IDLE (5 seconds), STARTBENCH (path of maaltafels-startbench),
+#              BAREQT (path of maaltafels-bareqt, the bare Qt floor measured first when it exists),
 #              BENCH_VERBOSE=1 to show each window as it is mapped.
 set -euo pipefail
 
