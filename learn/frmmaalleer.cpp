@@ -7,22 +7,7 @@ using namespace mt;
 
 Frmmaalleer::Frmmaalleer(Maaltafels& a)
     : Leertafel(a, "frmmaalleer",
-                {.cmdstart = {.left = 120,
-                              .top = 6000,
-                              .width = 1455,
-                              .height = 735,
-                              .picture = "learn/start",
-                              .tip = "start",
-                              .back = Color::rgb(192, 0, 192)},
-                 .cmdstop = {.left = 120,
-                             .top = 6840,
-                             .width = 1455,
-                             .height = 735,
-                             .picture = "learn/stop",
-                             .tip = "STOP",
-                             .back = Color::rgb(128, 0, 0)},
-                 .leertop = 6000,
-                 .eindgroen = true}) {
+                {.start = true, .stoptop = 6840, .stophoogte = 735, .leertop = 6000, .eindgroen = true}) {
     cmdstart.Click = [this] { cmdstart_Click(); };
 }
 

@@ -30,23 +30,8 @@ std::vector<std::pair<int, Design>> tafelknoppen() {
 
 Frmmaalleermeer::Frmmaalleermeer(Maaltafels& a)
     : Leertafel(a, "frmmaalleermeer",
-                {.cmdstart = {.left = 120,
-                              .top = 6000,
-                              .width = 1455,
-                              .height = 735,
-                              .picture = "learn/start",
-                              .tip = "start",
-                              .visible = false,
-                              .back = Color::rgb(192, 0, 192)},
-                 .cmdstop = {.left = 120,
-                             .top = 7320,
-                             .width = 1455,
-                             .height = 615,
-                             .picture = "learn/stop",
-                             .tip = "STOP",
-                             .back = Color::rgb(128, 0, 0)},
-                 .leertop = 6360,
-                 .eindgroen = false}),
+                // The random start is not offered here: the table buttons take its place.
+                {.start = false, .stoptop = 7320, .stophoogte = 615, .leertop = 6360, .eindgroen = false}),
       cmdstarten(*this, "cmdstarten", tafelknoppen()) {
     cmdstarten.onClick([this](int i) { cmdstarten_Click(i); });
 }

@@ -47,6 +47,27 @@ std::vector<std::pair<int, Design>> stapknoppen(int top) {
     return out;
 }
 
+Design startknop(bool visible) {
+    return {.left = 120,
+            .top = 6000,
+            .width = 1455,
+            .height = 735,
+            .picture = "learn/start",
+            .tip = "start",
+            .visible = visible,
+            .back = Color::rgb(192, 0, 192)};
+}
+
+Design stopknop(int top, int height) {
+    return {.left = 120,
+            .top = top,
+            .width = 1455,
+            .height = height,
+            .picture = "learn/stop",
+            .tip = "STOP",
+            .back = Color::rgb(128, 0, 0)};
+}
+
 Design paneel(int left, int top, int width, int height, Color c) {
     return {.left = left,
             .top = top,
@@ -83,15 +104,15 @@ Leertafel::Leertafel(Maaltafels& a, const char* name, Plaats p)
                 .fore = Color::rgb(192, 0, 192),
                 .font = {.family = "Arial", .points = 48, .bold = true},
                 .align = Align::Center}),
-      lblmemo(*this, "lblmemo", rijen()), cmdstart(*this, "cmdstart", std::move(p.cmdstart)),
-      cmdleer(*this, "cmdleer", stapknoppen(p.leertop)), cmdstop(*this, "cmdstop", std::move(p.cmdstop)),
-      Image2(*this, "Image2",
-             {.left = 1320,
-              .top = 3540,
-              .width = 960,
-              .height = 480,
-              .picture = "learn/logo",
-              .tip = "www.maaltafels.example"}),
+      lblmemo(*this, "lblmemo", rijen()), cmdstart(*this, "cmdstart", startknop(p.start)),
+      cmdleer(*this, "cmdleer", stapknoppen(p.leertop)),
+      cmdstop(*this, "cmdstop", stopknop(p.stoptop, p.stophoogte)), Image2(*this, "Image2",
+                                                                           {.left = 1320,
+                                                                            .top = 3540,
+                                                                            .width = 960,
+                                                                            .height = 480,
+                                                                            .picture = "learn/logo",
+                                                                            .tip = "www.maaltafels.example"}),
       app(a), eindgroen(p.eindgroen) {
     expose("tafel", tafel);
     expose("uitkomst", uitkomst);

@@ -9,9 +9,10 @@ class Maaltafels;
 // What the two learning screens share: the sheet of eleven rows, the step buttons and the hint.
 class Leertafel : public mt::Screen {
 public:
-    // Where the two screens place their buttons differently.
+    // Where the two screens differ: whether the random start is offered, where their buttons stand.
     struct Plaats {
-        mt::Design cmdstart, cmdstop;
+        bool start; // cmdstart shown
+        int stoptop, stophoogte;
         int leertop;
         bool eindgroen; // the row of the last step stays green
     };
