@@ -2,18 +2,14 @@
 
 #include "aklas/aklas.h"
 #include "drill/tafels.h"
-#include "shell/maaltafels.h"
+#include "tests/testprogram.h"
 
 namespace {
 
 // Enter on the trainer moves the focus on like Tab and never reaches the control.
 TEST(AklasKeys, EnterMovesOnAndDoesNotClick) {
-    mt::VirtualClock clock;
-    mt::RecordingMessageBox box;
-    mt::Random random;
-    mt::FixedMetrics metrics;
-    Maaltafels app{{clock, box, random, metrics}};
-    app.start();
+    TestProgram test;
+    Maaltafels& app = test.app;
     Tafels& drill = app.tafels(Level::T);
     drill.show();
     app.click(drill.cmdstarter(0));

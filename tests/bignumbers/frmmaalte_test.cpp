@@ -3,24 +3,16 @@
 #include "bignumbers/frmmaalte.h"
 #include "shell/maaltafels.h"
 #include "shell/mdiform2.h"
+#include "tests/testprogram.h"
 
 using namespace mt;
 
 namespace {
 
-class FrmmaalTETest : public ::testing::Test {
+class FrmmaalTETest : public ::testing::Test, protected TestProgram {
 protected:
-    FrmmaalTETest() : app({clock, box, random, metrics}) {
-        app.start();
-        app.frmmaalTE().show();
-    }
+    FrmmaalTETest() { app.frmmaalTE().show(); }
     FrmmaalTE& te() { return app.frmmaalTE(); }
-
-    VirtualClock clock;
-    RecordingMessageBox box;
-    Random random;
-    FixedMetrics metrics;
-    Maaltafels app;
 };
 
 // The child comes back to the screen (from another window) while an exercise is open: the

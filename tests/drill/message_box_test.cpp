@@ -1,28 +1,21 @@
 #include <gtest/gtest.h>
 
 #include "drill/tafels.h"
-#include "shell/maaltafels.h"
+#include "tests/testprogram.h"
 
 using namespace mt;
 
 namespace {
 
 // A run of "x 7" on the units screen, with a child who takes its time over the message box.
-class DrillMessageBoxTest : public ::testing::Test {
+class DrillMessageBoxTest : public ::testing::Test, protected TestProgram {
 protected:
-    DrillMessageBoxTest() : app({clock, box, random, metrics}) {
-        app.start();
+    DrillMessageBoxTest() {
         app.tafels(Level::E).show();
         random.queue({0.65, 0.5});
         app.click(drill().cmdstarter(6));
     }
     Tafels& drill() { return app.tafels(Level::E); }
-
-    VirtualClock clock;
-    RecordingMessageBox box;
-    Random random;
-    FixedMetrics metrics;
-    Maaltafels app;
 };
 
 // Nothing moves while the box is open; after OK the clock and the problem each take one step and

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "drill/tafels.h"
-#include "shell/maaltafels.h"
+#include "tests/testprogram.h"
 
 namespace {
 
@@ -19,16 +19,9 @@ constexpr mt::Color yellow = mt::Color::rgb(255, 255, 0), red = mt::Color::rgb(2
 constexpr mt::Color black = mt::Color::rgb(0, 0, 0), white = mt::Color::rgb(255, 255, 255);
 
 // A run with that many correct answers, then the 61st tick of the countdown.
-class Verdict : public ::testing::TestWithParam<Case> {
+class Verdict : public ::testing::TestWithParam<Case>, protected TestProgram {
 protected:
-    mt::VirtualClock clock;
-    mt::RecordingMessageBox box;
-    mt::Random random;
-    mt::FixedMetrics metrics;
-    Maaltafels app{{clock, box, random, metrics}};
-
     Tafels& run(int correct) {
-        app.start();
         Tafels& t = app.tafels(Level::E);
         t.show();
         // Every factor 0, so every answer is 0.
