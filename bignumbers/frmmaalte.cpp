@@ -119,7 +119,7 @@ FrmmaalTE::FrmmaalTE(Maaltafels& a)
               .top = 360,
               .width = 1680,
               .height = 840,
-              .picture = "bignumbers/logo",
+              .picture = "common/logo",
               .tip = "www.maaltafels.example"}),
       app(a) {
     expose("tiencijfer", tiencijfer);

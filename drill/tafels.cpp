@@ -186,7 +186,7 @@ Tafels::Tafels(Maaltafels& a, Level level)
               .top = 5400,
               .width = 840,
               .height = 420,
-              .picture = "drill/logo",
+              .picture = "common/logo",
               .tip = "www.maaltafels.example"}),
       app(a), m_level(level) {
     for (int i = 0; i <= lastMode; ++i)

@@ -111,7 +111,7 @@ Leertafel::Leertafel(Maaltafels& a, const char* name, Plaats p)
                                                                             .top = 3540,
                                                                             .width = 960,
                                                                             .height = 480,
-                                                                            .picture = "learn/logo",
+                                                                            .picture = "common/logo",
                                                                             .tip = "www.maaltafels.example"}),
       app(a), eindgroen(p.eindgroen) {
     expose("tafel", tafel);

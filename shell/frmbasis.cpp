@@ -59,7 +59,7 @@ Frmbasis::Frmbasis(Maaltafels& a)
               .top = 5160,
               .width = 2880,
               .height = 1440,
-              .picture = "shell/logo",
+              .picture = "common/logo",
               .tip = "www.maaltafels.example"}),
       Command2(*this, "Command2", textButton(240, "Van + naar x")),
       Command3(*this, "Command3", textButton(840, "Leer elke tafel")),
