@@ -21,7 +21,7 @@ Design pijl(int top, bool visible) {
             .top = top,
             .width = 840,
             .height = 840,
-            .picture = "bignumbers/pijl_rechts",
+            .picture = "common/pijl_rechts",
             .visible = visible};
 }
 
@@ -102,14 +102,14 @@ FrmmaalTE::FrmmaalTE(Maaltafels& a)
                                                                        .top = 5160,
                                                                        .width = 1680,
                                                                        .height = 840,
-                                                                       .picture = "bignumbers/start",
+                                                                       .picture = "common/start",
                                                                        .back = Color::rgb(192, 0, 192)}),
       cmdstop(*this, "cmdstop",
               {.left = 7320,
                .top = 5160,
                .width = 1680,
                .height = 840,
-               .picture = "bignumbers/stop",
+               .picture = "common/stop",
                .tip = "STOP",
                .back = Color::rgb(128, 0, 0)}),
       lblT(*this, "lblT", {.left = 7320, .top = 1560, .width = 1680, .height = 375, .visible = false}),

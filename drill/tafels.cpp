@@ -126,7 +126,7 @@ Tafels::Tafels(Maaltafels& a, Level level)
                   .top = 5040,
                   .width = 975,
                   .height = 855,
-                  .picture = "drill/oeifout",
+                  .picture = "common/oeifout",
                   .tip = "Oei een fout !",
                   .visible = false,
                   .back = Color::rgb(128, 128, 255)}),

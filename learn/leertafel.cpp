@@ -52,7 +52,7 @@ Design startknop(bool visible) {
             .top = 6000,
             .width = 1455,
             .height = 735,
-            .picture = "learn/start",
+            .picture = "common/start",
             .tip = "start",
             .visible = visible,
             .back = Color::rgb(192, 0, 192)};
@@ -63,7 +63,7 @@ Design stopknop(int top, int height) {
             .top = top,
             .width = 1455,
             .height = height,
-            .picture = "learn/stop",
+            .picture = "common/stop",
             .tip = "STOP",
             .back = Color::rgb(128, 0, 0)};
 }
