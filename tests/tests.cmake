@@ -22,3 +22,10 @@ add_test(NAME scenario-runner-reports-failures
                     printf '%s\n' "$out" | grep -q '^.*must_fail.scenario:2: expected windows MDIForm2, found MDIForm2 frmmecenaat1$' &&
                     printf '%s\n' "$out" | grep -q '^0 passed, 1 failed$']]
             $<TARGET_FILE:maaltafels-scenario> ${CMAKE_SOURCE_DIR}/tests/runner/must_fail.scenario)
+
+# The binding's tests on real widgets, offscreen: every tests/**/*_qtest.cpp, in one program that
+# holds the QApplication and the pictures.
+file(GLOB_RECURSE QT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_qtest.cpp)
+add_executable(qt-tests ${CMAKE_SOURCE_DIR}/tests/qtmain.cpp ${QT_TEST_SOURCES} ${QRC})
+target_link_libraries(qt-tests PRIVATE screens qtbinding Qt6::Test GTest::gtest)
+gtest_discover_tests(qt-tests DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

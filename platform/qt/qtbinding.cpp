@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "platform/qt/accessibility.h"
 #include "platform/qt/widgets.h"
 
 namespace mt::qt {
@@ -56,7 +57,7 @@ Qt::Alignment qalign(Align a) {
 }
 
 // A top-level window whose close box asks the model.
-template <class Base> class ScreenWindow : public Base {
+template <class Base> class ScreenWindow : public Base, public ScreenWindowTag {
 public:
     std::function<void()> closing;
 
@@ -80,6 +81,7 @@ struct QtBinding::Window {
 };
 
 QtBinding::QtBinding(Program& program, Options options) : m_program(program), m_options(std::move(options)) {
+    installAccessibility();
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         // A move made while a handler runs follows the model (or Qt tidying up after a hidden
@@ -155,10 +157,11 @@ Screen* QtBinding::screenOf(QObject* o) const {
 }
 
 void QtBinding::screenCreated(Screen& s) {
-    auto w = std::make_unique<Window>();
+    auto& w = m_windows[&s];
+    w = std::make_unique<Window>();
     w->screen = &s;
+    // Registered first, so that a hidden window has its title and names from the start.
     build(s, *w);
-    m_windows[&s] = std::move(w);
 }
 
 void QtBinding::build(Screen& s, Window& w) {
@@ -174,6 +177,8 @@ void QtBinding::build(Screen& s, Window& w) {
         w.top.reset(frame);
     } else {
         auto* top = new ScreenWindow<QWidget>;
+        // A dialog: Qt tells X11 of a transient link (WM_TRANSIENT_FOR) only for dialogs.
+        top->setWindowFlags(Qt::Dialog);
         top->closing = [this, &s] { m_program.close(s); };
         w.client = top;
         w.top.reset(top);
@@ -258,6 +263,17 @@ void QtBinding::makeWidget(Control& c, Window& w) {
         m_controlOf[made] = &c;
     }
     applyAll(c);
+    applyNames(c);
+}
+
+void QtBinding::applyNames(Control& c) {
+    QWidget* w = widget(c);
+    if (!w)
+        return;
+    if (const QString name = accessibleName(c); w->accessibleName() != name)
+        w->setAccessibleName(name);
+    if (const QString about = accessibleDescription(c); w->accessibleDescription() != about)
+        w->setAccessibleDescription(about);
 }
 
 void QtBinding::applyAll(Control& c) {
@@ -411,6 +427,8 @@ void QtBinding::applyScreen(Screen& s) {
     pal.setColor(QPalette::Window, qcolor(s.backColor(), QApplication::palette()));
     w.client->setPalette(pal);
     w.top->setWindowTitle(qstr(s.caption()));
+    if (const QString name = accessibleName(s); w.top->accessibleName() != name)
+        w.top->setAccessibleName(name);
     const QScreen* desk = QGuiApplication::primaryScreen();
     const QPoint origin = desk ? desk->availableGeometry().topLeft() : QPoint();
     if (w.frame) {
@@ -427,14 +445,8 @@ void QtBinding::applyScreen(Screen& s) {
     for (auto& [other, ow] : m_windows)
         frameWaiting |= ow->frame && !ow->top->isVisible();
     if (s.visible() && !w.top->isVisible() && (w.frame || !frameWaiting)) {
-        // Every screen stands above the frame window, as its transient, without being the frame's
-        // child: a child would take over the frame's disabled state.
         if (!w.frame)
-            for (auto& [other, ow] : m_windows)
-                if (ow->frame && ow->top->windowHandle()) {
-                    w.top->winId();
-                    w.top->windowHandle()->setTransientParent(ow->top->windowHandle());
-                }
+            linkToFrame(w);
         w.top->show();
         w.top->raise();
         focusChanged(s);
@@ -447,6 +459,18 @@ void QtBinding::applyScreen(Screen& s) {
     } else if (!s.visible() && w.top->isVisible()) {
         w.top->hide();
     }
+}
+
+// Every screen stands above the frame window as its transient, each time it comes up (a screen
+// re-created after an unload has a new window), without being the frame's child: a child would take
+// over the frame's disabled state. A screen waits for the frame's window before it is shown.
+void QtBinding::linkToFrame(Window& w) {
+    for (auto& [other, ow] : m_windows)
+        if (ow->frame && ow->top->windowHandle()) {
+            w.top->winId();
+            if (w.top->windowHandle()->transientParent() != ow->top->windowHandle())
+                w.top->windowHandle()->setTransientParent(ow->top->windowHandle());
+        }
 }
 
 void QtBinding::screenChanged(Screen& s) {
@@ -474,8 +498,17 @@ void QtBinding::screenDestroyed(Screen& s) {
 }
 
 void QtBinding::controlChanged(Control& c, Prop p) {
-    if (m_windows.count(&c.screen()))
-        apply(c, p);
+    if (!m_windows.count(&c.screen()))
+        return;
+    apply(c, p);
+    if (p == Prop::Caption || p == Prop::ToolTipText || p == Prop::Picture) {
+        applyNames(c);
+        // A text box is named by the label or question it answers.
+        if (p == Prop::Caption)
+            for (Control* box : c.screen().controls())
+                if (box->labelledBy() == &c)
+                    applyNames(*box);
+    }
 }
 
 void QtBinding::focusChanged(Screen& s) {
