@@ -117,6 +117,8 @@ void Frmmecenaat1::Form_Load() {
 // Each time the welcome screen comes up it does what it did at load.
 void Frmmecenaat1::Form_Activate() {
     Form_Load();
+    // The child starts with the start button: Enter or Space starts.
+    cmdkombinnen.setFocus();
 }
 
 void Frmmecenaat1::cmdkombinnen_Click() {

@@ -56,6 +56,22 @@ Qt::Alignment qalign(Align a) {
     return Qt::AlignLeft;
 }
 
+// The arrow keys move the focus between buttons; in a text box they move the cursor.
+std::optional<Direction> arrowKey(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+        return Direction::Left;
+    case Qt::Key_Right:
+        return Direction::Right;
+    case Qt::Key_Up:
+        return Direction::Up;
+    case Qt::Key_Down:
+        return Direction::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
 // A top-level window whose close box asks the model.
 template <class Base> class ScreenWindow : public Base, public ScreenWindowTag {
 public:
@@ -609,10 +625,17 @@ bool QtBinding::keyPressed(Screen& s, QEvent* event) {
     auto* k = static_cast<QKeyEvent*>(event);
     if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false; // shortcuts and access keys
+    if (k->key() == Qt::Key_Backtab || (k->key() == Qt::Key_Tab && (k->modifiers() & Qt::ShiftModifier))) {
+        m_program.tabBack(s);
+        return true;
+    }
+    if (auto d = arrowKey(k->key()); d && s.focus() && s.focus()->kind() == Kind::Button) {
+        m_program.arrow(s, *d);
+        return true;
+    }
     int code = 0;
     switch (k->key()) {
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
         code = 9;
         break;
     case Qt::Key_Return:

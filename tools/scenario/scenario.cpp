@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <regex>
 #include <set>
@@ -367,6 +368,13 @@ private:
                 type(box, arg(2));
             else
                 settext(box, arg(2));
+        } else if (cmd == "key" && focusKeyNamed(arg(2))) {
+            mt::Screen& s = screen(arg(1));
+            if (m_program->ended())
+                return "the program has ended";
+            if (!s.visible() || !s.enabled())
+                return s.name() + " is not visible and enabled";
+            focusKey(s, *focusKeyNamed(arg(2)));
         } else if (cmd == "key") {
             mt::Screen& s = screen(arg(1));
             if (m_program->ended())
@@ -501,6 +509,36 @@ private:
         default:
             QTest::keyClick(target, static_cast<char>(code));
         }
+    }
+
+    // Shift+Tab and the arrows: keys without a character code, named in the scenario.
+    struct FocusKey {
+        Qt::Key qt;
+        std::optional<mt::Direction> arrow; // none: Shift+Tab
+    };
+    static std::optional<FocusKey> focusKeyNamed(const std::string& name) {
+        static const std::map<std::string, FocusKey> keys{{"backtab", {Qt::Key_Backtab, std::nullopt}},
+                                                          {"left", {Qt::Key_Left, mt::Direction::Left}},
+                                                          {"right", {Qt::Key_Right, mt::Direction::Right}},
+                                                          {"up", {Qt::Key_Up, mt::Direction::Up}},
+                                                          {"down", {Qt::Key_Down, mt::Direction::Down}}};
+        auto it = keys.find(name);
+        return it == keys.end() ? std::nullopt : std::optional(it->second);
+    }
+
+    void focusKey(mt::Screen& s, const FocusKey& k) {
+        if (!m_qt) {
+            if (k.arrow)
+                m_program->arrow(s, *k.arrow);
+            else
+                m_program->tabBack(s);
+            return;
+        }
+        activateWindow(s);
+        QWidget* target = QApplication::focusWidget();
+        if (!target)
+            target = m_qt->window(s);
+        QTest::keyClick(target, k.qt, k.arrow ? Qt::NoModifier : Qt::ShiftModifier);
     }
 
     void wait(long long ms) {
