@@ -42,6 +42,13 @@ void Screen::setCaption(std::string c) {
     m_program.notify(*this);
 }
 
+void Screen::setBackColor(Color c) {
+    if (c == m_back)
+        return;
+    m_back = c;
+    m_program.notify(*this);
+}
+
 void Screen::move(int left, int top) {
     if (left == m_left && top == m_top)
         return;

@@ -54,6 +54,7 @@ public:
     const std::string& caption() const { return m_caption; }
     void setCaption(std::string c);
     Color backColor() const { return m_back; }
+    void setBackColor(Color c);
     int left() const { return m_left; }
     int top() const { return m_top; }
     int width() const { return m_width; }

@@ -10,6 +10,8 @@
 #include "drill/tafels.h"
 
 // learning and big-number screens: includes here
+#include "automation/frmmaal4.h"
+#include "automation/frmmaalkluk.h"
 #include "bignumbers/frmmaalte.h"
 #include "learn/frmmaalleer.h"
 #include "learn/frmmaalleermeer.h"
@@ -45,6 +47,8 @@ Maaltafels::Maaltafels(mt::Services services) : Program(services) {
     add<Frmmaalplus2>("frmmaalplus2");
     add<Frmmaalplus2xp>("frmmaalplus2xp");
     add<Frmmaalplusalles>("frmmaalplusalles");
+    add<Frmmaal4>("frmmaal4");
+    add<Frmmaalkluk>("frmmaalkluk");
 }
 
 MDIForm2& Maaltafels::mdiForm2() {
@@ -90,6 +94,13 @@ Frmmaalplus2xp& Maaltafels::frmmaalplus2xp() {
 }
 Frmmaalplusalles& Maaltafels::frmmaalplusalles() {
     return use<Frmmaalplusalles>("frmmaalplusalles");
+}
+
+Frmmaal4& Maaltafels::frmmaal4() {
+    return use<Frmmaal4>("frmmaal4");
+}
+Frmmaalkluk& Maaltafels::frmmaalkluk() {
+    return use<Frmmaalkluk>("frmmaalkluk");
 }
 
 void Maaltafels::frameEnabled(bool on) {

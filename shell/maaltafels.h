@@ -23,6 +23,9 @@ class Frmmaalplus;
 class Frmmaalplus2;
 class Frmmaalplus2xp;
 class Frmmaalplusalles;
+// automation screens
+class Frmmaal4;
+class Frmmaalkluk;
 
 // The program with all its screens: the typed way in which screens reach one another.
 class Maaltafels : public mt::Program {
@@ -49,6 +52,8 @@ public:
     Frmmaalplus2& frmmaalplus2();
     Frmmaalplus2xp& frmmaalplus2xp();
     Frmmaalplusalles& frmmaalplusalles();
+    Frmmaal4& frmmaal4();
+    Frmmaalkluk& frmmaalkluk();
 
     // Switches the frame window on or off; the free-standing screens stay usable either way.
     void frameEnabled(bool on);

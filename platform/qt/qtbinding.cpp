@@ -323,6 +323,8 @@ void QtBinding::apply(Control& c, Prop p) {
                 pal.setColor(QPalette::Window, *back);
             w->setPalette(pal);
             w->setAutoFillBackground(back.has_value());
+            // A label with a border gets a plain box, drawn in its text colour.
+            static_cast<QLabel*>(w)->setFrameStyle(border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
             break;
         }
         case Kind::TextBox: {
