@@ -77,6 +77,10 @@ template <class Base> class ScreenWindow : public Base, public ScreenWindowTag {
 public:
     std::function<void()> closing;
 
+    // Gives the native window and its backing store back (a full-size image per window, which a
+    // hidden screen would otherwise keep); showing the screen again makes a new one.
+    void release() { Base::destroy(true, true); }
+
 protected:
     void closeEvent(QCloseEvent* e) override {
         // The model decides; it hides or ends the program itself.
@@ -92,7 +96,8 @@ struct QtBinding::Window {
     Screen* screen = nullptr;
     std::unique_ptr<QWidget> top;
     QWidget* client = nullptr;
-    QMainWindow* frame = nullptr; // the screen with the menu
+    QMainWindow* frame = nullptr;  // the screen with the menu
+    std::function<void()> release; // of a hidden screen's native window
     std::map<const Control*, QMenu*> menus;
 };
 
@@ -196,6 +201,7 @@ void QtBinding::build(Screen& s, Window& w) {
         // A dialog: Qt tells X11 of a transient link (WM_TRANSIENT_FOR) only for dialogs.
         top->setWindowFlags(Qt::Dialog);
         top->closing = [this, &s] { m_program.close(s); };
+        w.release = [top] { top->release(); };
         w.client = top;
         w.top.reset(top);
     }
@@ -349,6 +355,8 @@ void QtBinding::apply(Control& c, Prop p) {
                 pal.setColor(QPalette::Window, *back);
             w->setPalette(pal);
             w->setAutoFillBackground(back.has_value());
+            // A label with a border gets a plain box, drawn in its text colour.
+            static_cast<QLabel*>(w)->setFrameStyle(border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
             break;
         }
         case Kind::TextBox: {
@@ -474,6 +482,8 @@ void QtBinding::applyScreen(Screen& s) {
                     applyScreen(*ow->screen);
     } else if (!s.visible() && w.top->isVisible()) {
         w.top->hide();
+        if (w.release)
+            w.release();
     }
 }
 
