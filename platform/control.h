@@ -72,7 +72,8 @@ struct Design {
     int interval = 0;             // timers, ms
     std::string shortcut;         // menu items, "Ctrl+S"
     std::vector<int> panelWidths; // status bars
-    // What a screen reader calls it, where its caption, tool tip or picture does not say it.
+    // What a screen reader calls it while it has no caption, where its tool tip or picture would not
+    // say it (a caption always speaks for itself).
     std::string accessibleName;
     Control* labelledBy = nullptr; // a text box: the label or question it answers
 };

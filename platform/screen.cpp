@@ -110,13 +110,14 @@ void Screen::tab() {
 }
 
 void Screen::tabBack() {
-    if (m_controls.empty())
+    const std::vector<Control*> order = tabOrder();
+    if (order.empty())
         return;
-    const std::size_t n = m_controls.size();
-    auto at = std::find(m_controls.begin(), m_controls.end(), m_focus);
-    std::size_t start = at == m_controls.end() ? 0 : std::size_t(at - m_controls.begin());
+    const std::size_t n = order.size();
+    auto at = std::find(order.begin(), order.end(), m_focus);
+    std::size_t start = at == order.end() ? 0 : std::size_t(at - order.begin());
     for (std::size_t step = 1; step <= n; ++step) {
-        Control* c = m_controls[(start + n - step) % n];
+        Control* c = order[(start + n - step) % n];
         if (c->canTakeFocus()) {
             giveFocus(c);
             return;

@@ -50,12 +50,13 @@ QString firstOf(std::initializer_list<QString> names) {
 } // namespace
 
 QString accessibleName(const Control& c) {
-    if (!c.accessibleName().empty())
-        return plainWords(c.accessibleName());
+    const QString named = plainWords(c.accessibleName());
     switch (c.kind()) {
     case Kind::Button:
-        return firstOf({plainWords(c.caption()), plainWords(c.toolTip()), pictureWord(c.picture())});
+        return firstOf({plainWords(c.caption()), named, plainWords(c.toolTip()), pictureWord(c.picture())});
     case Kind::TextBox: {
+        if (!named.isEmpty())
+            return named;
         if (c.labelledBy())
             if (QString n = plainWords(c.labelledBy()->caption()); !n.isEmpty())
                 return n;
@@ -65,9 +66,9 @@ QString accessibleName(const Control& c) {
         return QStringLiteral("Antwoord");
     }
     case Kind::Frame:
-        return plainWords(c.caption());
+        return firstOf({plainWords(c.caption()), named});
     default:
-        return {};
+        return named;
     }
 }
 

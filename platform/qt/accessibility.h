@@ -15,9 +15,10 @@ namespace mt::qt {
 // "K E U Z E B O R D" -> "Keuzebord", "S T O P " -> "Stop", "&Basis" -> "Basis".
 QString plainWords(const std::string& text);
 
-// A button: its design's name, else its caption, its tool tip or the word its picture is named by.
+// A button: its caption, else its design's name, its tool tip or the word its picture is named by.
 // A text box: its design's name, else the label or question it answers, else the caption of the
-// frame it is in, else "Antwoord". A frame: its caption. Anything else is decoration: no name.
+// frame it is in, else "Antwoord". A frame: its caption. Anything else: its design's name, if any;
+// without one it is decoration.
 QString accessibleName(const Control& c);
 // A button's tool tip as it should be read; for a text box, what to do with it.
 QString accessibleDescription(const Control& c);

@@ -16,7 +16,7 @@ namespace {
 // The controls that Tab reaches on a screen, in tab order.
 std::vector<Control*> tabOrder(const mt::Screen& s) {
     std::vector<Control*> out;
-    for (Control* c : s.controls())
+    for (Control* c : s.tabOrder())
         if (c->canTakeFocus())
             out.push_back(c);
     return out;

@@ -54,8 +54,8 @@ TEST(Keyboard, ChoiceBoardShiftTabAndArrows) {
                      [](Control* a, Control* b) { return a->top() < b->top(); });
     ASSERT_GE(column.size(), 3u);
 
-    Control* first = *std::find_if(board.controls().begin(), board.controls().end(),
-                                   [](Control* c) { return c->canTakeFocus(); });
+    const auto order = board.tabOrder();
+    Control* first = *std::find_if(order.begin(), order.end(), [](Control* c) { return c->canTakeFocus(); });
     first->setFocus();
     QtTestProgram::settle();
     press(test, board, Qt::Key_Backtab, Qt::ShiftModifier);
