@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "aklas/aklas.h"
+#include "automation/frmmaalkluk.h"
 #include "drill/tafels.h"
 #include "shell/frmbasis.h"
 #include "shell/frmmecenaat1.h"
@@ -137,6 +138,26 @@ TEST(FocusKeys, LevelChoiceRowAndTheWayBack) {
     EXPECT_EQ(levels.focus(), &levels.Command1) << "nothing beside the way back";
     app.arrow(levels, Direction::Up);
     EXPECT_EQ(levels.focus(), &levels.cmdhuis) << "up goes to the level nearest above";
+}
+
+// A screen that puts its own controls first in the tab order: Shift+Tab walks that order back.
+TEST(FocusKeys, ShiftTabFollowsTheScreensOwnOrder) {
+    TestProgram test;
+    Maaltafels& app = test.app;
+    Frmmaalkluk& grid = app.frmmaalkluk();
+    grid.show();
+    app.focusTo(grid.cmdmaler(1));
+    app.tabBack(grid);
+    EXPECT_EQ(grid.focus(), &grid.Cmd1(10));
+    app.key(grid, 9);
+    EXPECT_EQ(grid.focus(), &grid.cmdmaler(1));
+    // The arrows still go by where the buttons stand: down the left column, along the top row.
+    app.focusTo(grid.Cmd1(1));
+    app.arrow(grid, Direction::Down);
+    EXPECT_EQ(grid.focus(), &grid.Cmd1(2));
+    app.focusTo(grid.cmdmaler(1));
+    app.arrow(grid, Direction::Right);
+    EXPECT_EQ(grid.focus(), &grid.cmdmaler(2));
 }
 
 } // namespace
