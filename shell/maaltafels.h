@@ -18,6 +18,11 @@ class Aklas;
 class Frmmaalleer;
 class Frmmaalleermeer;
 class FrmmaalTE;
+// product screens
+class Frmmaalplus;
+class Frmmaalplus2;
+class Frmmaalplus2xp;
+class Frmmaalplusalles;
 
 // The program with all its screens: the typed way in which screens reach one another.
 class Maaltafels : public mt::Program {
@@ -40,6 +45,10 @@ public:
     Frmmaalleer& frmmaalleer();
     Frmmaalleermeer& frmmaalleermeer();
     FrmmaalTE& frmmaalTE();
+    Frmmaalplus& frmmaalplus();
+    Frmmaalplus2& frmmaalplus2();
+    Frmmaalplus2xp& frmmaalplus2xp();
+    Frmmaalplusalles& frmmaalplusalles();
 
     // Switches the frame window on or off; the free-standing screens stay usable either way.
     void frameEnabled(bool on);
