@@ -209,7 +209,14 @@ void Frmmaal4::Form_Load() {
 }
 
 void Frmmaal4::Form_Activate() {
-    Form_Load();
+    centre();
+    teller = 0;
+    totaal = 0;
+    toontellers();
+    // The frame window's menu can bring the board up beside an open exercise, and the board this
+    // screen back: the exercise keeps its answer button, or nothing would be left to click.
+    if (cmdstart.visible())
+        cmdnieuw.setVisible(false);
 }
 
 void Frmmaal4::beginoefening() {
