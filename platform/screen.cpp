@@ -75,18 +75,34 @@ void Screen::giveFocus(Control* c) {
     m_program.notifyFocus(*this);
 }
 
-void Screen::tab() {
+Control* Screen::nextFocusable(Control* from) const {
     if (m_controls.empty())
-        return;
-    auto at = std::find(m_controls.begin(), m_controls.end(), m_focus);
+        return nullptr;
+    auto at = std::find(m_controls.begin(), m_controls.end(), from);
     std::size_t start = at == m_controls.end() ? m_controls.size() - 1 : std::size_t(at - m_controls.begin());
     for (std::size_t step = 1; step <= m_controls.size(); ++step) {
         Control* c = m_controls[(start + step) % m_controls.size()];
-        if (c->canTakeFocus()) {
-            giveFocus(c);
-            return;
-        }
+        if (c->focusable())
+            return c;
     }
+    return nullptr;
+}
+
+void Screen::tab() {
+    if (!m_alive || !m_visible || !m_enabled)
+        return;
+    if (Control* c = nextFocusable(m_focus))
+        giveFocus(c);
+}
+
+void Screen::keepFocus() {
+    if (m_focus && !m_focus->focusable())
+        giveFocus(nextFocusable(m_focus));
+}
+
+void Screen::focusOnActivate() {
+    if (!m_focus || !m_focus->focusable())
+        giveFocus(nextFocusable(nullptr));
 }
 
 std::optional<Value> Screen::variable(std::string_view name) const {

@@ -43,6 +43,8 @@ public:
     // What the widgets show of a property, for checking the binding against the model.
     std::optional<Value> shown(const Control& c, std::string_view prop) const;
     std::optional<Value> shown(const Screen& s, std::string_view prop) const;
+    // The control whose widget holds the focus of the screen's window (active or not).
+    const Control* focusShown(const Screen& s) const;
 
     void screenCreated(Screen& s) override;
     void screenChanged(Screen& s) override;
