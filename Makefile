@@ -2,6 +2,7 @@
 #   make run            build (Release) and start the program
 #   make test           build (Debug, sanitizers) and run the tests; WERROR=1 turns warnings into errors
 #   make bench          build (Release) and measure start-up time, memory and idle CPU use
+#   make package        build (Release) and make a Debian package of it with CPack
 #   make format         reformat the sources; make format-check only checks them
 #   make clean          remove build/
 
@@ -14,7 +15,7 @@ SOURCE_DIRS := $(wildcard platform shell drill aklas learn product automation bi
 NO_DISPLAY := make run: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); \
               start it from a desktop session, or try: xvfb-run make run
 
-.PHONY: all setup release run test bench format format-check clean
+.PHONY: all setup release run test bench package format format-check clean
 
 all: release
 
@@ -46,6 +47,9 @@ test: setup
 
 bench: release
 	tools/bench/bench.sh
+
+package: release
+	cmake --build build/release --target package
 
 # Runs clang-format with the given flags on every *.cpp and *.h in SOURCE_DIRS.
 clang_format = $(if $(SOURCE_DIRS),find $(SOURCE_DIRS) -type f \( -name '*.cpp' -o -name '*.h' \) -print0 \

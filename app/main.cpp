@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QTimer>
 
 #include "platform/qt/qtbinding.h"
 #include "platform/qt/qtclock.h"
@@ -11,6 +14,8 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("Maaltafels");
     QApplication::setQuitOnLastWindowClosed(false);
+    // Desktops find the launcher entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("nl.maaltafels.Maaltafels"));
 
     const double zoom = mt::qt::QtBinding::chooseZoom();
     mt::qt::QtClock clock;
@@ -29,5 +34,12 @@ int main(int argc, char** argv) {
     binding = &qt;
     app.randomize();
     app.start();
+    // The window icon comes once the first windows are up, so that start-up does not wait for it.
+    QTimer::singleShot(0, [] {
+        QIcon icon;
+        for (const QString& size : QDir(QStringLiteral(":/icon")).entryList())
+            icon.addFile(QStringLiteral(":/icon/") + size);
+        QApplication::setWindowIcon(icon);
+    });
     return QApplication::exec();
 }

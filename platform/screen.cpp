@@ -42,6 +42,13 @@ void Screen::setCaption(std::string c) {
     m_program.notify(*this);
 }
 
+void Screen::setBackColor(Color c) {
+    if (c == m_back)
+        return;
+    m_back = c;
+    m_program.notify(*this);
+}
+
 void Screen::move(int left, int top) {
     if (left == m_left && top == m_top)
         return;
@@ -62,8 +69,19 @@ Control* Screen::control(std::string_view name, int index) const {
     return nullptr;
 }
 
+std::vector<Control*> Screen::tabOrder() const {
+    if (m_tabFirst.empty())
+        return m_controls;
+    std::vector<Control*> order = m_tabFirst;
+    for (Control* c : m_controls)
+        if (std::find(m_tabFirst.begin(), m_tabFirst.end(), c) == m_tabFirst.end())
+            order.push_back(c);
+    return order;
+}
+
 void Screen::forget(Control* c) {
     m_controls.erase(std::remove(m_controls.begin(), m_controls.end(), c), m_controls.end());
+    m_tabFirst.erase(std::remove(m_tabFirst.begin(), m_tabFirst.end(), c), m_tabFirst.end());
     if (m_focus == c)
         m_focus = nullptr;
 }
@@ -76,12 +94,13 @@ void Screen::giveFocus(Control* c) {
 }
 
 Control* Screen::nextFocusable(Control* from) const {
-    if (m_controls.empty())
+    const std::vector<Control*> order = tabOrder();
+    if (order.empty())
         return nullptr;
-    auto at = std::find(m_controls.begin(), m_controls.end(), from);
-    std::size_t start = at == m_controls.end() ? m_controls.size() - 1 : std::size_t(at - m_controls.begin());
-    for (std::size_t step = 1; step <= m_controls.size(); ++step) {
-        Control* c = m_controls[(start + step) % m_controls.size()];
+    auto at = std::find(order.begin(), order.end(), from);
+    std::size_t start = at == order.end() ? order.size() - 1 : std::size_t(at - order.begin());
+    for (std::size_t step = 1; step <= order.size(); ++step) {
+        Control* c = order[(start + step) % order.size()];
         if (c->focusable())
             return c;
     }

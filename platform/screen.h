@@ -54,6 +54,7 @@ public:
     const std::string& caption() const { return m_caption; }
     void setCaption(std::string c);
     Color backColor() const { return m_back; }
+    void setBackColor(Color c);
     int left() const { return m_left; }
     int top() const { return m_top; }
     int width() const { return m_width; }
@@ -72,8 +73,11 @@ public:
     virtual CloseRule closeRule() const { return CloseRule::WayBack; }
     virtual Control* wayBack() { return nullptr; }
 
-    // Controls in the order of the screen's layout, which is also the tab order.
+    // Controls in the order of the screen's layout (later ones stand on top of earlier ones).
     const std::vector<Control*>& controls() const { return m_controls; }
+    // The order in which Tab visits the controls: the layout order, unless the screen put some
+    // controls first (see tabFirst).
+    std::vector<Control*> tabOrder() const;
     Control* control(std::string_view name, int index = -1) const;
     // The focus rules, the same with and without widgets: a screen that becomes active gives the
     // focus to its first control in tab order that can take it, unless it already holds one
@@ -89,6 +93,10 @@ public:
     std::vector<std::string> variableNames() const;
 
 protected:
+    // Tab visits these controls first, in this order, then the rest in layout order: for screens
+    // whose own buttons are declared after a shared board but are what the child uses first.
+    void tabFirst(std::vector<Control*> first) { m_tabFirst = std::move(first); }
+
     template <class T> void expose(std::string name, const T& member) {
         m_variables[std::move(name)] = [&member]() -> Value {
             if constexpr (std::is_same_v<T, bool>)
@@ -122,6 +130,7 @@ private:
     Color m_back;
     int m_left = 0, m_top = 0, m_width, m_height;
     std::vector<Control*> m_controls;
+    std::vector<Control*> m_tabFirst;
     Control* m_focus = nullptr;
     std::map<std::string, std::function<Value()>, std::less<>> m_variables;
 };

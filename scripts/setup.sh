@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, test and benchmark Maaltafels.
+# Installs the Debian packages needed to build, test, benchmark and package Maaltafels.
 # When everything is there it prints one line and returns at once.
 set -euo pipefail
 
@@ -10,6 +10,7 @@ packages=(
     libxcb1-dev xvfb xauth dbus-daemon
     fonts-comic-neue fonts-liberation2
     clang-format
+    dpkg-dev file desktop-file-utils appstream lintian x11-utils
 )
 
 missing=("${packages[@]}")

@@ -89,8 +89,6 @@ Frmbasis::Frmbasis(Maaltafels& a)
     for (auto [button, target] : targets) {
         bool frameOn = button == &Command7 || button == &cmdeinde;
         button->Click = [this, target, frameOn] { open(target, frameOn); };
-        // A mode whose screen is not part of this build yet stays greyed out.
-        button->setEnabled(app.defined(target));
     }
 
     Image* cycle[] = {&imgmeisje, &imgwit, &imgchinees, &imgkleur, &imgkleur2, &imgkleur3};

@@ -10,9 +10,15 @@
 #include "drill/tafels.h"
 
 // learning and big-number screens: includes here
+#include "automation/frmmaal4.h"
+#include "automation/frmmaalkluk.h"
 #include "bignumbers/frmmaalte.h"
 #include "learn/frmmaalleer.h"
 #include "learn/frmmaalleermeer.h"
+#include "product/frmmaalplus.h"
+#include "product/frmmaalplus2.h"
+#include "product/frmmaalplus2xp.h"
+#include "product/frmmaalplusalles.h"
 
 template <class S> void Maaltafels::add(std::string_view name) {
     define(std::string(name),
@@ -37,6 +43,12 @@ Maaltafels::Maaltafels(mt::Services services) : Program(services) {
     add<Frmmaalleer>("frmmaalleer");
     add<Frmmaalleermeer>("frmmaalleermeer");
     add<FrmmaalTE>("frmmaalTE");
+    add<Frmmaalplus>("frmmaalplus");
+    add<Frmmaalplus2>("frmmaalplus2");
+    add<Frmmaalplus2xp>("frmmaalplus2xp");
+    add<Frmmaalplusalles>("frmmaalplusalles");
+    add<Frmmaal4>("frmmaal4");
+    add<Frmmaalkluk>("frmmaalkluk");
 }
 
 MDIForm2& Maaltafels::mdiForm2() {
@@ -69,6 +81,26 @@ Frmmaalleermeer& Maaltafels::frmmaalleermeer() {
 }
 FrmmaalTE& Maaltafels::frmmaalTE() {
     return use<FrmmaalTE>("frmmaalTE");
+}
+
+Frmmaalplus& Maaltafels::frmmaalplus() {
+    return use<Frmmaalplus>("frmmaalplus");
+}
+Frmmaalplus2& Maaltafels::frmmaalplus2() {
+    return use<Frmmaalplus2>("frmmaalplus2");
+}
+Frmmaalplus2xp& Maaltafels::frmmaalplus2xp() {
+    return use<Frmmaalplus2xp>("frmmaalplus2xp");
+}
+Frmmaalplusalles& Maaltafels::frmmaalplusalles() {
+    return use<Frmmaalplusalles>("frmmaalplusalles");
+}
+
+Frmmaal4& Maaltafels::frmmaal4() {
+    return use<Frmmaal4>("frmmaal4");
+}
+Frmmaalkluk& Maaltafels::frmmaalkluk() {
+    return use<Frmmaalkluk>("frmmaalkluk");
 }
 
 void Maaltafels::frameEnabled(bool on) {

@@ -18,6 +18,14 @@ class Aklas;
 class Frmmaalleer;
 class Frmmaalleermeer;
 class FrmmaalTE;
+// product screens
+class Frmmaalplus;
+class Frmmaalplus2;
+class Frmmaalplus2xp;
+class Frmmaalplusalles;
+// automation screens
+class Frmmaal4;
+class Frmmaalkluk;
 
 // The program with all its screens: the typed way in which screens reach one another.
 class Maaltafels : public mt::Program {
@@ -40,6 +48,12 @@ public:
     Frmmaalleer& frmmaalleer();
     Frmmaalleermeer& frmmaalleermeer();
     FrmmaalTE& frmmaalTE();
+    Frmmaalplus& frmmaalplus();
+    Frmmaalplus2& frmmaalplus2();
+    Frmmaalplus2xp& frmmaalplus2xp();
+    Frmmaalplusalles& frmmaalplusalles();
+    Frmmaal4& frmmaal4();
+    Frmmaalkluk& frmmaalkluk();
 
     // Switches the frame window on or off; the free-standing screens stay usable either way.
     void frameEnabled(bool on);

@@ -61,6 +61,10 @@ template <class Base> class ScreenWindow : public Base {
 public:
     std::function<void()> closing;
 
+    // Gives the native window and its backing store back (a full-size image per window, which a
+    // hidden screen would otherwise keep); showing the screen again makes a new one.
+    void release() { Base::destroy(true, true); }
+
 protected:
     void closeEvent(QCloseEvent* e) override {
         // The model decides; it hides or ends the program itself.
@@ -76,7 +80,8 @@ struct QtBinding::Window {
     Screen* screen = nullptr;
     std::unique_ptr<QWidget> top;
     QWidget* client = nullptr;
-    QMainWindow* frame = nullptr; // the screen with the menu
+    QMainWindow* frame = nullptr;  // the screen with the menu
+    std::function<void()> release; // of a hidden screen's native window
     std::map<const Control*, QMenu*> menus;
 };
 
@@ -176,6 +181,7 @@ void QtBinding::build(Screen& s, Window& w) {
     } else {
         auto* top = new ScreenWindow<QWidget>;
         top->closing = [this, &s] { m_program.close(s); };
+        w.release = [top] { top->release(); };
         w.client = top;
         w.top.reset(top);
     }
@@ -318,6 +324,8 @@ void QtBinding::apply(Control& c, Prop p) {
                 pal.setColor(QPalette::Window, *back);
             w->setPalette(pal);
             w->setAutoFillBackground(back.has_value());
+            // A label with a border gets a plain box, drawn in its text colour.
+            static_cast<QLabel*>(w)->setFrameStyle(border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
             break;
         }
         case Kind::TextBox: {
@@ -447,6 +455,8 @@ void QtBinding::applyScreen(Screen& s) {
                     applyScreen(*ow->screen);
     } else if (!s.visible() && w.top->isVisible()) {
         w.top->hide();
+        if (w.release)
+            w.release();
     }
 }
 

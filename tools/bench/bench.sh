@@ -5,6 +5,7 @@
 # Usage: tools/bench/bench.sh [PROGRAM [ARGS...]]    (default: build/release/bin/maaltafels)
 # Environment: BENCH_RUNS (11), BENCH_IDLE (5 seconds), STARTBENCH (path of maaltafels-startbench),
 #              BAREQT (path of maaltafels-bareqt, the bare Qt floor measured first when it exists),
+#              SCREENBENCH (path of maaltafels-screenbench: opening the screens, measured last),
 #              BENCH_VERBOSE=1 to show each window as it is mapped.
 set -euo pipefail
 
@@ -126,3 +127,17 @@ row() {
 row startup_ms_median "under 60 ms to both windows" 60
 row rss_mb "under 40 MB resident" 40
 row idle_cpu_ms "0 ms CPU over $idle idle seconds" 1
+
+# The screens: a click on the choice board until its screen is painted, and the memory once every
+# screen has been shown.
+screenbench=${SCREENBENCH:-$(dirname "$startbench")/maaltafels-screenbench}
+if [[ -x "$screenbench" ]]; then
+    echo "bench: $screenbench on Xvfb $display"
+    DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$tmp/runtime \
+        "${session[@]}" "$screenbench" </dev/null >"$tmp/screens" || die "maaltafels-screenbench failed"
+    grep -v '^rss_all_screens_mb=' "$tmp/screens"
+    slowest=$(awk '/^open_ms/ { for (i = 3; i <= NF; i++) { split($i, kv, "="); if (kv[2] + 0 > m) m = kv[2] + 0 } } END { print m + 0 }' "$tmp/screens")
+    rss_all=$(sed -n 's/^rss_all_screens_mb=\([0-9.]*\).*/\1/p' "$tmp/screens")
+    printf '%-26s target: %-30s %s\n' "open_ms_slowest=$slowest" "within 16 ms, one frame" "$(verdict "$slowest" 16.7)"
+    printf '%-26s target: %-30s %s\n' "rss_all_screens_mb=$rss_all" "under 60 MB resident" "$(verdict "$rss_all" 60)"
+fi
