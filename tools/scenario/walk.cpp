@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
+#include <iomanip>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -30,7 +31,15 @@ namespace {
 constexpr const char* choiceBoard = "frmbasis";
 
 // What a walk can find. The values are the worker's exit status; anything else is a crash.
-enum class Found { Mismatch = 10, Stranded = 11, Ended = 12, Error = 13, Uncovered = 14, Crash = 99 };
+enum class Found {
+    Mismatch = 10,
+    Stranded = 11,
+    Ended = 12,
+    Error = 13,
+    Uncovered = 14,
+    Grown = 15,
+    Crash = 99
+};
 
 struct Finding {
     Found kind;
@@ -111,7 +120,7 @@ bool clickable(const mt::Control& c) {
 
 // A way forward the search may take: one or more lines, as the child gives them.
 struct Move {
-    enum Kind { Close, Menu, Click, Answer, Wait } kind;
+    enum Kind { Close, Menu, Answer, Button, Click, Wait } kind;
     std::vector<std::string> lines;
     const mt::Control* control = nullptr;
 };
@@ -124,19 +133,16 @@ std::vector<Move> movesFrom(Run& run) {
             continue;
         if (s->closeRule() == mt::CloseRule::WayBack && p.closable(*s))
             out.push_back({Move::Close, {"close " + s->name()}, nullptr});
-        for (const mt::Control* c : s->controls()) {
+        for (Answer& a : expectedAnswers(*s))
+            out.push_back({Move::Answer, std::move(a.lines), a.control});
+        for (const mt::Control* c : s->tabOrder()) {
             if (!c->reachable())
                 continue;
             if (c->kind() == mt::Kind::MenuItem && c->Click)
                 out.push_back({Move::Menu, {"menu " + path(*c)}, c});
             else if (clickable(*c))
-                out.push_back({Move::Click, {"click " + path(*c)}, c});
-            if (c->kind() == mt::Kind::TextBox)
-                if (auto answer = expectedAnswer(static_cast<const mt::TextBox&>(*c)))
-                    out.push_back(
-                        {Move::Answer,
-                         {"settext " + path(*c) + " \"\"", "type " + path(*c) + " " + quote(*answer)},
-                         c});
+                out.push_back(
+                    {c->kind() == mt::Kind::Button ? Move::Button : Move::Click, {"click " + path(*c)}, c});
         }
     }
     return out;
@@ -150,35 +156,28 @@ std::size_t signature(const Run& run) {
 }
 
 // One try at getting home from the replayed state. Variant 0 goes the obvious way: the way back,
-// the menu, the answers a screen waits for, each button, and waiting when nothing else is left;
-// each move at most once in one state and a few times in all, so that nothing goes round for
-// ever. The other variants pick at random, for an order the obvious way gets wrong.
+// the menu, the answers a screen waits for, the buttons in tab order, other clicks, and waiting
+// when nothing else is left; a move is made at most once in one state and a dozen times in all,
+// so that nothing goes round for ever. The other variants pick at random, for an order the
+// obvious way gets wrong.
 bool tryWayHome(const std::vector<std::string>& history, int variant, std::mt19937_64& rng) {
     auto run = replay(history);
     std::set<std::pair<const mt::Control*, std::size_t>> triedHere;
     std::map<const mt::Control*, int> tried;
     long long pause = 1000, waited = 0;
-    constexpr int steps = 200;
-    constexpr long long longestWait = 16000, patience = 240000;
+    constexpr int steps = 300, cap = 12;
+    constexpr long long longestWait = 16000, patience = 120000; // waiting with nothing else to do
     for (int step = 0; step < steps; ++step) {
         if (home(run->program()))
             return true;
         const std::size_t here = signature(*run);
         std::vector<Move> moves;
-        for (Move& m : movesFrom(*run)) {
-            if (m.kind == Move::Click || m.kind == Move::Answer) {
-                const int cap = m.kind == Move::Click ? 4 : 6;
-                if (triedHere.count({m.control, here}) || tried[m.control] >= cap)
-                    continue;
-                if (m.kind == Move::Answer && static_cast<const mt::TextBox&>(*m.control).text() ==
-                                                  expectedAnswer(static_cast<const mt::TextBox&>(*m.control)))
-                    continue;
-            }
-            moves.push_back(std::move(m));
-        }
+        for (Move& m : movesFrom(*run))
+            if (!m.control || (!triedHere.count({m.control, here}) && tried[m.control] < cap))
+                moves.push_back(std::move(m));
         const Move* pick = nullptr;
         if (variant == 0) {
-            for (Move::Kind k : {Move::Close, Move::Menu, Move::Answer, Move::Click})
+            for (Move::Kind k : {Move::Close, Move::Menu, Move::Answer, Move::Button, Move::Click})
                 for (const Move& m : moves)
                     if (!pick && m.kind == k)
                         pick = &m;
@@ -193,6 +192,7 @@ bool tryWayHome(const std::vector<std::string>& history, int variant, std::mt199
                 ++tried[pick->control];
             }
             pause = 1000;
+            waited = 0;
         } else {
             if (waited > patience)
                 return false;
@@ -365,6 +365,15 @@ public:
         }
         if (chance(0.05))
             return anything(loaded);
+        // Now and then the answer the screen waits for, so that walks get through exercises.
+        if (chance(0.08)) {
+            std::vector<std::string> answers;
+            for (mt::Screen* s : shown)
+                for (const Answer& a : expectedAnswers(*s))
+                    answers.push_back(a.lines.back());
+            if (!answers.empty())
+                return pick(answers);
+        }
         switch (weighted({40, 12, 6, 12, 8, 10, 3, 3})) {
         case 0:
             break;
@@ -626,12 +635,13 @@ int work(const WalkOptions& w, int journalFd, int argc, char** argv) {
     for (const std::string& name : Run(headless(), std::cout).program().definedNames())
         if (!stats.seen.count(name))
             missed.push_back(name);
-    std::cout << "walk" << (w.qt ? " --qt" : "") << ", seed " << w.seed << ": " << stats.events
-              << " events in " << stats.walks << " walks (" << stats.refused
+    const long growth = rssEnd - stats.rssAtTenth;
+    std::cout << std::fixed << std::setprecision(1) << "walk" << (w.qt ? " --qt" : "") << ", seed " << w.seed
+              << ": " << stats.events << " events in " << stats.walks << " walks (" << stats.refused
               << " refused), 0 mismatches, 0 stranded; " << stats.seen.size() << " of "
-              << stats.seen.size() + missed.size() << " screens on display; "
-              << "resident memory " << stats.rssAtTenth / 1024.0 << " MB at 10 %, " << rssEnd / 1024.0
-              << " MB at the end (" << (rssEnd - stats.rssAtTenth) << " kB more)" << std::endl;
+              << stats.seen.size() + missed.size() << " screens on display; resident memory "
+              << stats.rssAtTenth / 1024.0 << " MB at 10 %, " << rssEnd / 1024.0 << " MB at the end ("
+              << (growth >= 0 ? "+" : "") << growth << " kB)" << std::endl;
     if (w.cover && !missed.empty()) {
         std::cout << "walk: never on display:";
         for (const std::string& m : missed)
@@ -639,12 +649,18 @@ int work(const WalkOptions& w, int journalFd, int argc, char** argv) {
         std::cout << std::endl;
         return static_cast<int>(Found::Uncovered);
     }
+    if (w.maxGrowthKb >= 0 && growth > w.maxGrowthKb) {
+        std::cout << "walk: resident memory grew by " << growth << " kB, more than " << w.maxGrowthKb << " kB"
+                  << std::endl;
+        return static_cast<int>(Found::Grown);
+    }
     return 0;
 }
 
 Found kindOf(int status) {
     if (WIFEXITED(status))
-        for (Found k : {Found::Mismatch, Found::Stranded, Found::Ended, Found::Error, Found::Uncovered})
+        for (Found k :
+             {Found::Mismatch, Found::Stranded, Found::Ended, Found::Error, Found::Uncovered, Found::Grown})
             if (WEXITSTATUS(status) == static_cast<int>(k))
                 return k;
     return Found::Crash;
@@ -798,8 +814,8 @@ int walk(const WalkOptions& w, int argc, char** argv) {
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
         return 0;
     const Found kind = kindOf(status);
-    if (kind == Found::Uncovered)
-        return 1;
+    if (kind == Found::Uncovered || kind == Found::Grown)
+        return 1; // a figure of the whole walk: there is no one walk to replay
     std::string title = journal.empty() ? header(w, 0) : journal.front();
     std::string message = kind == Found::Crash ? "crashed (" + describeStatus(status) + ")" : "failed";
     std::vector<std::string> lines;

@@ -15,6 +15,7 @@ struct WalkOptions {
     long long events = 10000; // in all, over as many fresh programs as it takes
     int episode = 60;         // inputs for one fresh program at most
     bool cover = false;       // fail unless every screen was on display at some point
+    long maxGrowthKb = -1;    // fail when resident memory grows more from 10 % of the walk to its end
     std::string replay;       // where a failure's minimal scenario goes; empty: walk-SEED.scn
 };
 
