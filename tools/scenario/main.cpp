@@ -14,8 +14,9 @@ namespace {
 
 int usage() {
     std::cerr << "usage: maaltafels-scenario [--qt] [--realtime] [--shots DIR] [--trace] FILE...\n"
+                 "                           [--examples MARKDOWN]...\n"
                  "       maaltafels-scenario --walk [--qt] [--seed N] [--events N] [--episode N] [--cover]\n"
-                 "                           [--replay FILE]\n"
+                 "                           [--max-growth KB] [--replay FILE]\n"
                  "       maaltafels-scenario --check-pictures ASSETS_DIR\n";
     return 2;
 }
@@ -45,7 +46,7 @@ int main(int argc, char** argv) {
     scenario::Options options;
     scenario::WalkOptions walk;
     bool walking = false;
-    std::vector<std::string> files;
+    std::vector<std::string> files, examples;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -58,6 +59,8 @@ int main(int argc, char** argv) {
             options.trace = true;
         } else if (arg == "--shots" && hasValue) {
             options.shots = argv[++i];
+        } else if (arg == "--examples" && hasValue) {
+            examples.push_back(argv[++i]);
         } else if (arg == "--walk") {
             walking = true;
         } else if (arg == "--seed" && hasValue && count(argv[i + 1], n)) {
@@ -68,6 +71,9 @@ int main(int argc, char** argv) {
             ++i;
         } else if (arg == "--episode" && hasValue && count(argv[i + 1], n) && n > 0) {
             walk.episode = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--max-growth" && hasValue && count(argv[i + 1], n)) {
+            walk.maxGrowthKb = static_cast<long>(n);
             ++i;
         } else if (arg == "--cover") {
             walk.cover = true;
@@ -92,7 +98,7 @@ int main(int argc, char** argv) {
         // The walk runs in a child process, which makes its own QApplication.
         return scenario::walk(walk, argc, argv);
     }
-    if (files.empty() || (options.realtime && !options.qt))
+    if ((files.empty() && examples.empty()) || (options.realtime && !options.qt))
         return usage();
 
     std::unique_ptr<QApplication> app;
@@ -102,6 +108,8 @@ int main(int argc, char** argv) {
     int passed = 0, failed = 0;
     for (const std::string& f : files)
         (scenario::runFile(f, options, std::cout) ? passed : failed)++;
+    for (const std::string& f : examples)
+        failed += scenario::runExamples(f, options, std::cout, passed);
     std::cout << passed << " passed, " << failed << " failed" << std::endl;
     return failed == 0 ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -114,17 +115,14 @@ std::string quote(const std::string& text) {
     return out + "\"";
 }
 
-bool runFile(const std::string& path, const Options& options, std::ostream& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        out << path << ": cannot read the file\n";
-        return false;
-    }
-    std::stringstream text;
-    text << in.rdbuf();
+namespace {
+
+// Runs one scenario text; `firstLine` is the number of its first line where it stands in `name`.
+bool runText(const std::string& name, const std::string& text, int firstLine, const Options& options,
+             std::ostream& out) {
     std::vector<Line> lines;
-    if (auto error = parse(text.str(), lines)) {
-        out << path << ": " << *error << "\n";
+    if (auto error = parse(text, lines)) {
+        out << name << ": " << *error << "\n";
         return false;
     }
     int at = 0;
@@ -137,13 +135,63 @@ bool runFile(const std::string& path, const Options& options, std::ostream& out)
         at = lines.empty() ? 0 : lines.back().number;
         run.finish();
     } catch (const Failure& f) {
-        out << path << ":" << at << ": " << f.message << "\n";
+        out << name << ":" << at + firstLine - 1 << ": " << f.message << "\n";
         return false;
     } catch (const std::exception& e) {
-        out << path << ":" << at << ": error: " << e.what() << "\n";
+        out << name << ":" << at + firstLine - 1 << ": error: " << e.what() << "\n";
         return false;
     }
     return true;
+}
+
+std::optional<std::string> readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+bool runFile(const std::string& path, const Options& options, std::ostream& out) {
+    const auto text = readAll(path);
+    if (!text) {
+        out << path << ": cannot read the file\n";
+        return false;
+    }
+    return runText(path, *text, 1, options, out);
+}
+
+int runExamples(const std::string& path, const Options& options, std::ostream& out, int& passed) {
+    const auto text = readAll(path);
+    if (!text) {
+        out << path << ": cannot read the file\n";
+        return 1;
+    }
+    std::istringstream in(*text);
+    int failed = 0, number = 0, start = 0;
+    bool inside = false;
+    std::string block;
+    for (std::string line; std::getline(in, line);) {
+        ++number;
+        if (!inside && line == "```scn") {
+            inside = true;
+            start = number + 1;
+            block.clear();
+        } else if (inside && line.rfind("```", 0) == 0) {
+            inside = false;
+            (runText(path, block, start, options, out) ? passed : failed)++;
+        } else if (inside) {
+            block += line + "\n";
+        }
+    }
+    if (passed + failed == 0) {
+        out << path << ": no scn examples\n";
+        return 1;
+    }
+    return failed;
 }
 
 int checkPictures(const std::string& assetsDir, std::ostream& out) {

@@ -33,6 +33,9 @@ std::string quote(const std::string& text);
 // Runs one file; prints failures as FILE:LINE: message. True when every line passed.
 bool runFile(const std::string& path, const Options& options, std::ostream& out);
 
+// Runs every ```scn block of a Markdown file as a scenario; returns how many failed.
+int runExamples(const std::string& path, const Options& options, std::ostream& out, int& passed);
+
 // Loads every screen and checks that each picture it names is in the assets folder.
 int checkPictures(const std::string& assetsDir, std::ostream& out);
 
