@@ -1,10 +1,12 @@
 #include "platform/qt/qtbinding.h"
 
 #include <cmath>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,11 +90,19 @@ struct QtBinding::Window {
 QtBinding::QtBinding(Program& program, Options options) : m_program(program), m_options(std::move(options)) {
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        const bool byActivation = std::exchange(m_focusByActivation, false);
         // A move made while a handler runs follows the model (or Qt tidying up after a hidden
         // widget); queued as input it would run stale and pull the focus back and forth.
         if (m_program.busy())
             return;
-        if (auto it = m_controlOf.find(now); it != m_controlOf.end())
+        auto it = m_controlOf.find(now);
+        if (it == m_controlOf.end())
+            return;
+        // Qt's own choice for a window that becomes active and has no focus of its own: the model
+        // has made that choice already, when the screen became active.
+        if (byActivation)
+            focusChanged(it->second->screen());
+        else
             m_program.focusTo(*it->second);
     });
     m_program.addObserver(this);
@@ -605,6 +615,9 @@ bool QtBinding::eventFilter(QObject* watched, QEvent* event) {
             if (win != m_windows.end() && watched == win->second->client)
                 m_program.mouseMove(*s);
         }
+        break;
+    case QEvent::FocusIn:
+        m_focusByActivation = static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason;
         break;
     case QEvent::WindowActivate:
         if (m_options.followActivation)

@@ -73,6 +73,7 @@ private:
     std::map<const Control*, QWidget*> m_widgets;
     std::map<const Control*, QAction*> m_actions;
     std::map<const QObject*, Control*> m_controlOf;
+    bool m_focusByActivation = false; // the focus Qt is moving now is its choice on activation
 };
 
 } // namespace mt::qt

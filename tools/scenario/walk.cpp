@@ -38,6 +38,7 @@ enum class Found {
     Error = 13,
     Uncovered = 14,
     Grown = 15,
+    Diverged = 16, // the same inputs lead elsewhere without widgets
     Crash = 99
 };
 
@@ -51,6 +52,7 @@ const char* expectFor(Found kind) {
     case Found::Mismatch:
         return "expect widgets";
     case Found::Stranded:
+    case Found::Diverged:
         return "expect way out";
     case Found::Ended:
         return "expect running";
@@ -223,7 +225,7 @@ std::optional<Finding> strandedFinding(const Run& run) {
             const std::string a = i < with.size() ? with[i] : "(nothing)";
             const std::string b = i < without.size() ? without[i] : "(nothing)";
             if (a != b)
-                return Finding{Found::Mismatch, "with widgets the inputs lead to " + a + ", without to " + b};
+                return Finding{Found::Diverged, "with widgets the inputs lead to " + a + ", without to " + b};
         }
     }
     std::size_t seed = 0;
@@ -659,8 +661,8 @@ int work(const WalkOptions& w, int journalFd, int argc, char** argv) {
 
 Found kindOf(int status) {
     if (WIFEXITED(status))
-        for (Found k :
-             {Found::Mismatch, Found::Stranded, Found::Ended, Found::Error, Found::Uncovered, Found::Grown})
+        for (Found k : {Found::Mismatch, Found::Stranded, Found::Ended, Found::Error, Found::Uncovered,
+                        Found::Grown, Found::Diverged})
             if (WEXITSTATUS(status) == static_cast<int>(k))
                 return k;
     return Found::Crash;
