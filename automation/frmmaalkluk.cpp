@@ -124,7 +124,9 @@ Frmmaalkluk::Frmmaalkluk(Maaltafels& a)
                   .width = 555,
                   .height = 495,
                   .back = Color::rgb(0, 230, 115),
-                  .font = {.family = "Arial", .points = 9.75, .bold = true}};
+                  .font = {.family = "Arial", .points = 9.75, .bold = true},
+                  // Empty until a product is built: then its caption says the running product.
+                  .accessibleName = "Produkt van rij " + numberText(r)};
       })),
       cmdprod(*this, "cmdprod", rij([this](int c) -> Design {
           return {.in = &Frame1,
@@ -133,7 +135,8 @@ Frmmaalkluk::Frmmaalkluk(Maaltafels& a)
                   .width = 495,
                   .height = 495,
                   .back = Color::rgb(192, 192, 0),
-                  .font = knopletter};
+                  .font = knopletter,
+                  .accessibleName = "Produkt van kolom " + numberText(c)};
       })),
       lblgetal1(*this, "lblgetal1", vergelijking(120, 735, "")),
       lblmaal(*this, "lblmaal", vergelijking(840, 735, "x")),

@@ -40,7 +40,8 @@ Design deelknop(int left) {
             .font = middel};
 }
 
-Design antwoord(int left) {
+// An answer box, named by the part of the sum it answers.
+Design antwoord(int left, Control& vraag) {
     return {.left = left,
             .top = 2760,
             .width = 2220,
@@ -48,7 +49,8 @@ Design antwoord(int left) {
             .back = wit,
             .fore = navy,
             .font = groot,
-            .align = Align::Center};
+            .align = Align::Center,
+            .labelledBy = &vraag};
 }
 
 std::string n(int v) {
@@ -79,24 +81,24 @@ FrmmaalTE::FrmmaalTE(Maaltafels& a)
                                                             .font = groot}),
       imgpijl2(*this, "imgpijl2", pijl(1560, false)), cmdT(*this, "cmdT", deelknop(1320)),
       cmdE(*this, "cmdE", deelknop(4140)), imgpijl3(*this, "imgpijl3", pijl(2760, false)),
-      txtT(*this, "txtT", antwoord(1320)), cmdplus(*this, "cmdplus",
-                                                   {.left = 3660,
-                                                    .top = 2760,
-                                                    .width = 720,
-                                                    .height = 840,
-                                                    .caption = "+",
-                                                    .tip = "klik en tel samen",
-                                                    .visible = false,
-                                                    .fore = Color::rgb(255, 255, 255),
-                                                    .font = groot}),
-      txtE(*this, "txtE", antwoord(4500)), lbluitkomst(*this, "lbluitkomst",
-                                                       {.left = 1320,
-                                                        .top = 3960,
-                                                        .width = 5400,
-                                                        .height = 840,
-                                                        .fore = Color::rgb(128, 0, 0),
-                                                        .font = groot,
-                                                        .align = Align::Center}),
+      txtT(*this, "txtT", antwoord(1320, cmdT)), cmdplus(*this, "cmdplus",
+                                                         {.left = 3660,
+                                                          .top = 2760,
+                                                          .width = 720,
+                                                          .height = 840,
+                                                          .caption = "+",
+                                                          .tip = "klik en tel samen",
+                                                          .visible = false,
+                                                          .fore = Color::rgb(255, 255, 255),
+                                                          .font = groot}),
+      txtE(*this, "txtE", antwoord(4500, cmdE)), lbluitkomst(*this, "lbluitkomst",
+                                                             {.left = 1320,
+                                                              .top = 3960,
+                                                              .width = 5400,
+                                                              .height = 840,
+                                                              .fore = Color::rgb(128, 0, 0),
+                                                              .font = groot,
+                                                              .align = Align::Center}),
       imgpijlstart(*this, "imgpijlstart", pijl(5160, true)), cmdstart(*this, "cmdstart",
                                                                       {.left = 1320,
                                                                        .top = 5160,

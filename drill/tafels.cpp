@@ -56,15 +56,29 @@ Design text(int left, int top, int width, int height, const char* caption, doubl
             .font = {.family = "Comic Sans MS", .points = points, .bold = true}};
 }
 
-Design lamp(const char* picture, Color back, bool visible, const char* tip = "") {
+// The lights say what they do: the red one brings help, the green one goes on.
+Design lamp(const char* picture, Color back, bool visible, const char* name) {
     return {.left = 5400,
             .top = 5040,
             .width = 975,
             .height = 855,
             .picture = picture,
-            .tip = tip,
             .visible = visible,
-            .back = back};
+            .back = back,
+            .accessibleName = name};
+}
+
+// What the window title says: the drill and its level.
+std::string titel(Level l) {
+    switch (l) {
+    case Level::T:
+        return "Tafeltraining: tientallen";
+    case Level::H:
+        return "Tafeltraining: honderdtallen";
+    case Level::E:
+        break;
+    }
+    return "Tafeltraining: eenheden";
 }
 
 Design pencil(const char* picture) {
@@ -85,7 +99,8 @@ Design frame(int left, int top, int width, int height, bool visible) {
 } // namespace
 
 Tafels::Tafels(Maaltafels& a, Level level)
-    : Screen(a, std::string(tafelsNaam(level)), {.back = orange, .width = 10440, .height = 7410}),
+    : Screen(a, std::string(tafelsNaam(level)),
+             {.caption = titel(level), .back = orange, .width = 10440, .height = 7410}),
       shpTip(*this, "shpTip",
              {{0, frame(6720, 3600, 2880, 600, true)},
               {1, frame(240, 5040, 1485, 855, false)},
@@ -120,7 +135,8 @@ Tafels::Tafels(Maaltafels& a, Level level)
                    .back = navy,
                    .fore = white,
                    .font = {.family = "Arial", .points = 24, .bold = true},
-                   .align = Align::Center}),
+                   .align = Align::Center,
+                   .labelledBy = &lblvalprobleem}),
       cmdoeifout(*this, "cmdoeifout",
                  {.left = 4080,
                   .top = 5040,
@@ -137,8 +153,8 @@ Tafels::Tafels(Maaltafels& a, Level level)
                .height = 855,
                .picture = "drill/stop",
                .back = Color::rgb(128, 0, 0)}),
-      cmdrood(*this, "cmdrood", lamp("drill/rood", Color::rgb(255, 255, 128), true)),
-      cmdgroen(*this, "cmdgroen", lamp("drill/groen", Color::rgb(0, 255, 0), false)),
+      cmdrood(*this, "cmdrood", lamp("drill/rood", Color::rgb(255, 255, 128), true, "Hulp")),
+      cmdgroen(*this, "cmdgroen", lamp("drill/groen", Color::rgb(0, 255, 0), false, "Verder")),
       tmrval(*this, "tmrval", {.enabled = false, .interval = 100}),
       // Enabled, but with interval 0 it does not fire until a run sets one.
       Tmrchrono(*this, "Tmrchrono", {.enabled = true, .interval = 0}),

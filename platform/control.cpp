@@ -12,7 +12,8 @@ Control::Control(Screen& screen, Kind kind, std::string name, int index, Design 
       m_caption(std::move(d.caption)), m_visible(d.visible), m_enabled(d.enabled), m_back(d.back),
       m_fore(d.fore), m_border(d.border), m_left(d.left), m_top(d.top), m_width(d.width), m_height(d.height),
       m_tip(std::move(d.tip)), m_picture(std::move(d.picture)), m_font(std::move(d.font)), m_align(d.align),
-      m_shape(d.shape), m_borderWidth(d.borderWidth) {
+      m_shape(d.shape), m_borderWidth(d.borderWidth), m_accessibleName(std::move(d.accessibleName)),
+      m_labelledBy(d.labelledBy) {
     m_screen.adopt(this);
 }
 

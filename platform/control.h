@@ -72,6 +72,10 @@ struct Design {
     int interval = 0;             // timers, ms
     std::string shortcut;         // menu items, "Ctrl+S"
     std::vector<int> panelWidths; // status bars
+    // What a screen reader calls it while it has no caption, where its tool tip or picture would not
+    // say it (a caption always speaks for itself).
+    std::string accessibleName;
+    Control* labelledBy = nullptr; // a text box: the label or question it answers
 };
 
 // One named control of a screen. Setters change the model and tell the program's observers;
@@ -106,6 +110,8 @@ public:
     Align alignment() const { return m_align; }
     ShapeStyle shape() const { return m_shape; }
     int borderWidth() const { return m_borderWidth; }
+    const std::string& accessibleName() const { return m_accessibleName; }
+    Control* labelledBy() const { return m_labelledBy; }
 
     void setCaption(std::string s);
     virtual void setVisible(bool v);
@@ -161,6 +167,8 @@ private:
     Align m_align;
     ShapeStyle m_shape;
     int m_borderWidth;
+    std::string m_accessibleName;
+    Control* m_labelledBy;
 };
 
 // Controls whose behaviour is all in the common properties and events.

@@ -222,6 +222,24 @@ int Program::keyPreview(Screen& s, int keyAscii) {
     return left;
 }
 
+bool Program::takesKeys(const Screen& s) const {
+    return s.alive() && s.visible() && s.enabled() && !m_boxOpen;
+}
+
+void Program::tabBack(Screen& s) {
+    dispatch([this, &s] {
+        if (takesKeys(s))
+            s.tabBack();
+    });
+}
+
+void Program::arrow(Screen& s, Direction d) {
+    dispatch([this, &s, d] {
+        if (takesKeys(s))
+            s.arrow(d);
+    });
+}
+
 void Program::edit(TextBox& box, std::string text) {
     dispatch([this, &box, text = std::move(text)]() mutable {
         if (box.reachable() && !m_boxOpen)

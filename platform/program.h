@@ -69,6 +69,9 @@ public:
     // Returns the key code left after the screen's KeyPress (0: swallowed). For bindings whose
     // text boxes edit themselves; Tab and Enter or Space on a button are handled here.
     int keyPreview(Screen& s, int keyAscii);
+    // Shift+Tab and the arrow keys only move the focus; the screen's KeyPress never sees them.
+    void tabBack(Screen& s);
+    void arrow(Screen& s, Direction d);
     // The child edited a text box's text (typed, deleted, pasted).
     void edit(TextBox& box, std::string text);
     void tick(Timer& t);
@@ -109,6 +112,7 @@ private:
     void keyToControl(Screen& s, int keyAscii);
     void activateNow(Screen& s);
     void becomeActive(Screen& s);
+    bool takesKeys(const Screen& s) const;
     template <class F> void each(F f) {
         for (auto* o : m_observers)
             f(*o);

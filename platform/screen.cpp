@@ -1,14 +1,15 @@
 #include "platform/screen.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/program.h"
 
 namespace mt {
 
 Screen::Screen(Program& program, std::string name, ScreenDesign d)
-    : m_program(program), m_name(std::move(name)), m_caption(std::move(d.caption)), m_back(d.back),
-      m_width(d.width), m_height(d.height) {
+    : m_program(program), m_name(std::move(name)), m_caption(std::move(d.caption)),
+      m_accessibleName(std::move(d.accessibleName)), m_back(d.back), m_width(d.width), m_height(d.height) {
     if (d.centred) {
         const Metrics& m = m_program.metrics();
         m_left = (m.displayWidth() - m_width) / 2;
@@ -122,6 +123,71 @@ void Screen::keepFocus() {
 void Screen::focusOnActivate() {
     if (!m_focus || !m_focus->focusable())
         giveFocus(nextFocusable(nullptr));
+}
+
+void Screen::tabBack() {
+    const std::vector<Control*> order = tabOrder();
+    if (order.empty())
+        return;
+    const std::size_t n = order.size();
+    auto at = std::find(order.begin(), order.end(), m_focus);
+    std::size_t start = at == order.end() ? 0 : std::size_t(at - order.begin());
+    for (std::size_t step = 1; step <= n; ++step) {
+        Control* c = order[(start + n - step) % n];
+        if (c->canTakeFocus()) {
+            giveFocus(c);
+            return;
+        }
+    }
+}
+
+namespace {
+
+// A control's box on the screen in twips, its containers' places added.
+struct Box {
+    int left, top, right, bottom;
+    explicit Box(const Control& c) : left(c.left()), top(c.top()) {
+        for (const Control* in = c.container(); in; in = in->container()) {
+            left += in->left();
+            top += in->top();
+        }
+        right = left + c.width();
+        bottom = top + c.height();
+    }
+    // Doubled, so that centres stay whole numbers.
+    int centreX2() const { return left + right; }
+    int centreY2() const { return top + bottom; }
+};
+
+} // namespace
+
+void Screen::arrow(Direction d) {
+    Control* from = m_focus;
+    if (!from || from->kind() != Kind::Button || !from->canTakeFocus())
+        return;
+    const Box a(*from);
+    const bool across = d == Direction::Left || d == Direction::Right;
+    const int sign = d == Direction::Left || d == Direction::Up ? -1 : 1;
+    Control* best = nullptr;
+    int bestAlong = 0, bestAside = 0;
+    for (Control* c : m_controls) {
+        if (c == from || c->kind() != Kind::Button || !c->canTakeFocus())
+            continue;
+        const Box b(*c);
+        const bool sameLine =
+            across ? b.top < a.bottom && a.top < b.bottom : b.left < a.right && a.left < b.right;
+        const int along = sign * (across ? b.centreX2() - a.centreX2() : b.centreY2() - a.centreY2());
+        if (!sameLine || along <= 0)
+            continue;
+        const int aside = std::abs(across ? b.centreY2() - a.centreY2() : b.centreX2() - a.centreX2());
+        if (!best || along < bestAlong || (along == bestAlong && aside < bestAside)) {
+            best = c;
+            bestAlong = along;
+            bestAside = aside;
+        }
+    }
+    if (best)
+        giveFocus(best);
 }
 
 std::optional<Value> Screen::variable(std::string_view name) const {

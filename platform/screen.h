@@ -21,7 +21,12 @@ struct ScreenDesign {
     int width = 0, height = 0; // client area, twips
     // Where the window first stands: centred on the display unless the screen says otherwise.
     bool centred = true;
+    // What a screen reader calls the window where the caption is a slogan rather than a name.
+    std::string accessibleName;
 };
+
+// An arrow key.
+enum class Direction { Left, Right, Up, Down };
 
 // What the window's close box does on this screen.
 enum class CloseRule {
@@ -53,6 +58,7 @@ public:
     void setEnabled(bool e);
     const std::string& caption() const { return m_caption; }
     void setCaption(std::string c);
+    const std::string& accessibleName() const { return m_accessibleName; }
     Color backColor() const { return m_back; }
     void setBackColor(Color c);
     int left() const { return m_left; }
@@ -87,6 +93,11 @@ public:
     Control* focus() const { return m_focus; }
     // The system's "{TAB}" keystroke: the focus moves to the next control that can take it.
     void tab();
+    // Shift+Tab: the focus moves back to the previous control that can take it.
+    void tabBack();
+    // An arrow key on a focused button: the focus moves to the nearest button in that direction
+    // that stands in the same row (left, right) or column (up, down) and can take it; none: it stays.
+    void arrow(Direction d);
 
     // A state variable by its system name, for the scenario runner.
     std::optional<Value> variable(std::string_view name) const;
@@ -127,6 +138,7 @@ private:
     bool m_visible = false;
     bool m_enabled = true;
     std::string m_caption;
+    std::string m_accessibleName;
     Color m_back;
     int m_left = 0, m_top = 0, m_width, m_height;
     std::vector<Control*> m_controls;

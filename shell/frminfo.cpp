@@ -33,7 +33,9 @@ constexpr int lastTick = 150;
 } // namespace
 
 Frminfo::Frminfo(Maaltafels& a)
-    : Screen(a, "frminfo", {.back = Color::rgb(111, 111, 111), .width = 10185, .height = 5925}),
+    : Screen(
+          a, "frminfo",
+          {.caption = "Over Maaltafels", .back = Color::rgb(111, 111, 111), .width = 10185, .height = 5925}),
       Frame1(*this, "Frame1", {.left = 240, .top = 240, .width = 9705, .height = 5040, .back = cream}),
       imgides(*this, "imgides",
               {.in = &Frame1,

@@ -11,7 +11,8 @@ const Font comic{.family = "Comic Sans MS", .points = 14, .bold = true};
 } // namespace
 
 Frmmecenaat1::Frmmecenaat1(Maaltafels& a)
-    : Screen(a, "frmmecenaat1", {.back = Color::rgb(112, 101, 109), .width = 9000, .height = 6600}),
+    : Screen(a, "frmmecenaat1",
+             {.caption = "Welkom", .back = Color::rgb(112, 101, 109), .width = 9000, .height = 6600}),
       Frame1(*this, "Frame1", {{1, {.left = 240, .top = 240, .width = 8520, .height = 6120, .back = cream}}}),
       Shape3(*this, "Shape3",
              {.in = &Frame1(1),
@@ -116,6 +117,8 @@ void Frmmecenaat1::Form_Load() {
 // Each time the welcome screen comes up it does what it did at load.
 void Frmmecenaat1::Form_Activate() {
     Form_Load();
+    // The child starts with the start button: Enter or Space starts.
+    cmdkombinnen.setFocus();
 }
 
 void Frmmecenaat1::cmdkombinnen_Click() {

@@ -27,7 +27,8 @@ Design levelButton(Frame* in, int left, const char* caption, const char* tip, co
 } // namespace
 
 FrmSplash::FrmSplash(Maaltafels& a)
-    : Screen(a, "frmSplash", {.back = Color::rgb(0, 0, 192), .width = 8085, .height = 4695}),
+    : Screen(a, "frmSplash",
+             {.caption = "Kies je niveau", .back = Color::rgb(0, 0, 192), .width = 8085, .height = 4695}),
       Frame1(*this, "Frame1",
              {.left = 360, .top = 240, .width = 7320, .height = 4170, .back = Color::rgb(255, 255, 255)}),
       cmdvervoer(*this, "cmdvervoer", levelButton(&Frame1, 480, "1", "eenheden", "shell/eenheden")),
@@ -41,7 +42,8 @@ FrmSplash::FrmSplash(Maaltafels& a)
                 .height = 975,
                 .picture = "shell/terug",
                 .tip = "tot de volgende keer",
-                .back = Color::rgb(128, 0, 0)}),
+                .back = Color::rgb(128, 0, 0),
+                .accessibleName = "Terug"}),
       lblProductName(*this, "lblProductName",
                      {.in = &Frame1,
                       .left = 360,

@@ -11,7 +11,8 @@ MDIForm2::MDIForm2(Maaltafels& a)
              {.caption = " Alle kinderen moeten alle kansen krijgen.",
               .back = Color::rgb(234, 226, 138),
               .width = 11880,
-              .height = 8010}),
+              .height = 8010,
+              .accessibleName = "Maaltafels"}),
       aftrek(*this, "aftrek", {.caption = "OPENEN "}),
       aftrek2(*this, "aftrek2", {.in = &aftrek, .caption = "&Basis", .shortcut = "Ctrl+S"}), app(a) {
     aftrek2.Click = [this] { aftrek2_Click(); };

@@ -43,3 +43,10 @@ set_tests_properties(walk-qt PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 # The number rules' property test reads the fuzz target's corpus.
 target_sources(unit-tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/platform/number_rules.cpp)
 target_compile_definitions(unit-tests PRIVATE NUMBER_CORPUS="${CMAKE_SOURCE_DIR}/tests/fuzz/numbers")
+
+# The binding's tests on real widgets, offscreen: every tests/**/*_qtest.cpp, in one program that
+# holds the QApplication and the pictures.
+file(GLOB_RECURSE QT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_qtest.cpp)
+add_executable(qt-tests ${CMAKE_SOURCE_DIR}/tests/qtmain.cpp ${QT_TEST_SOURCES} ${QRC})
+target_link_libraries(qt-tests PRIVATE screens qtbinding Qt6::Test GTest::gtest)
+gtest_discover_tests(qt-tests DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "platform/qt/accessibility.h"
 #include "platform/qt/widgets.h"
 #include "platform/text.h"
 
@@ -58,8 +59,24 @@ Qt::Alignment qalign(Align a) {
     return Qt::AlignLeft;
 }
 
+// The arrow keys move the focus between buttons; in a text box they move the cursor.
+std::optional<Direction> arrowKey(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+        return Direction::Left;
+    case Qt::Key_Right:
+        return Direction::Right;
+    case Qt::Key_Up:
+        return Direction::Up;
+    case Qt::Key_Down:
+        return Direction::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
 // A top-level window whose close box asks the model.
-template <class Base> class ScreenWindow : public Base {
+template <class Base> class ScreenWindow : public Base, public ScreenWindowTag {
 public:
     std::function<void()> closing;
 
@@ -88,6 +105,7 @@ struct QtBinding::Window {
 };
 
 QtBinding::QtBinding(Program& program, Options options) : m_program(program), m_options(std::move(options)) {
+    installAccessibility();
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         const bool byActivation = std::exchange(m_focusByActivation, false);
@@ -171,10 +189,11 @@ Screen* QtBinding::screenOf(QObject* o) const {
 }
 
 void QtBinding::screenCreated(Screen& s) {
-    auto w = std::make_unique<Window>();
+    auto& w = m_windows[&s];
+    w = std::make_unique<Window>();
     w->screen = &s;
+    // Registered first, so that a hidden window has its title and names from the start.
     build(s, *w);
-    m_windows[&s] = std::move(w);
 }
 
 void QtBinding::build(Screen& s, Window& w) {
@@ -190,6 +209,8 @@ void QtBinding::build(Screen& s, Window& w) {
         w.top.reset(frame);
     } else {
         auto* top = new ScreenWindow<QWidget>;
+        // A dialog: Qt tells X11 of a transient link (WM_TRANSIENT_FOR) only for dialogs.
+        top->setWindowFlags(Qt::Dialog);
         top->closing = [this, &s] { m_program.close(s); };
         w.release = [top] { top->release(); };
         w.client = top;
@@ -275,6 +296,17 @@ void QtBinding::makeWidget(Control& c, Window& w) {
         m_controlOf[made] = &c;
     }
     applyAll(c);
+    applyNames(c);
+}
+
+void QtBinding::applyNames(Control& c) {
+    QWidget* w = widget(c);
+    if (!w)
+        return;
+    if (const QString name = accessibleName(c); w->accessibleName() != name)
+        w->setAccessibleName(name);
+    if (const QString about = accessibleDescription(c); w->accessibleDescription() != about)
+        w->setAccessibleDescription(about);
 }
 
 void QtBinding::applyAll(Control& c) {
@@ -430,6 +462,8 @@ void QtBinding::applyScreen(Screen& s) {
     pal.setColor(QPalette::Window, qcolor(s.backColor(), QApplication::palette()));
     w.client->setPalette(pal);
     w.top->setWindowTitle(qstr(s.caption()));
+    if (const QString name = accessibleName(s); w.top->accessibleName() != name)
+        w.top->setAccessibleName(name);
     const QScreen* desk = QGuiApplication::primaryScreen();
     const QPoint origin = desk ? desk->availableGeometry().topLeft() : QPoint();
     if (w.frame) {
@@ -446,14 +480,8 @@ void QtBinding::applyScreen(Screen& s) {
     for (auto& [other, ow] : m_windows)
         frameWaiting |= ow->frame && !ow->top->isVisible();
     if (s.visible() && !w.top->isVisible() && (w.frame || !frameWaiting)) {
-        // Every screen stands above the frame window, as its transient, without being the frame's
-        // child: a child would take over the frame's disabled state.
         if (!w.frame)
-            for (auto& [other, ow] : m_windows)
-                if (ow->frame && ow->top->windowHandle()) {
-                    w.top->winId();
-                    w.top->windowHandle()->setTransientParent(ow->top->windowHandle());
-                }
+            linkToFrame(w);
         w.top->show();
         w.top->raise();
         focusChanged(s);
@@ -468,6 +496,18 @@ void QtBinding::applyScreen(Screen& s) {
         if (w.release)
             w.release();
     }
+}
+
+// Every screen stands above the frame window as its transient, each time it comes up (a screen
+// re-created after an unload has a new window), without being the frame's child: a child would take
+// over the frame's disabled state. A screen waits for the frame's window before it is shown.
+void QtBinding::linkToFrame(Window& w) {
+    for (auto& [other, ow] : m_windows)
+        if (ow->frame && ow->top->windowHandle()) {
+            w.top->winId();
+            if (w.top->windowHandle()->transientParent() != ow->top->windowHandle())
+                w.top->windowHandle()->setTransientParent(ow->top->windowHandle());
+        }
 }
 
 void QtBinding::screenChanged(Screen& s) {
@@ -495,8 +535,17 @@ void QtBinding::screenDestroyed(Screen& s) {
 }
 
 void QtBinding::controlChanged(Control& c, Prop p) {
-    if (m_windows.count(&c.screen()))
-        apply(c, p);
+    if (!m_windows.count(&c.screen()))
+        return;
+    apply(c, p);
+    if (p == Prop::Caption || p == Prop::ToolTipText || p == Prop::Picture) {
+        applyNames(c);
+        // A text box is named by the label or question it answers.
+        if (p == Prop::Caption)
+            for (Control* box : c.screen().controls())
+                if (box->labelledBy() == &c)
+                    applyNames(*box);
+    }
 }
 
 void QtBinding::focusChanged(Screen& s) {
@@ -634,10 +683,17 @@ bool QtBinding::keyPressed(Screen& s, QEvent* event) {
     auto* k = static_cast<QKeyEvent*>(event);
     if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false; // shortcuts and access keys
+    if (k->key() == Qt::Key_Backtab || (k->key() == Qt::Key_Tab && (k->modifiers() & Qt::ShiftModifier))) {
+        m_program.tabBack(s);
+        return true;
+    }
+    if (auto d = arrowKey(k->key()); d && s.focus() && s.focus()->kind() == Kind::Button) {
+        m_program.arrow(s, *d);
+        return true;
+    }
     int code = 0;
     switch (k->key()) {
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
         code = 9;
         break;
     case Qt::Key_Return:

@@ -64,6 +64,9 @@ private:
     void apply(Control& c, Prop p);
     void applyAll(Control& c);
     void applyScreen(Screen& s);
+    // The accessible name and description of a control's widget, from the model.
+    void applyNames(Control& c);
+    void linkToFrame(Window& w);
     bool keyPressed(Screen& s, QEvent* event);
     Screen* screenOf(QObject* o) const;
 

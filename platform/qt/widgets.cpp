@@ -147,9 +147,17 @@ void PictureButton::paintEvent(QPaintEvent*) {
         p.drawText(captionBox, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap, caption);
     }
     if (hasFocus()) {
-        p.setPen(QPen(on ? m_text : QColor(128, 128, 128), 1, Qt::DotLine));
+        // Two rings of 3 px that follow the button's outline: dark along the edge, light inside it.
+        // Against any fill one of the two stands out by more than 3:1; the dark one also marks the
+        // edge on the light screens, the light one shows inside a dark button.
         p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(box.adjusted(3, 3, -3, -3), radius, radius);
+        const QRectF edge = QRectF(rect());
+        const qreal w = focusRingWidth;
+        const qreal outer = std::max<qreal>(0, radius + 1 - w / 2), inner = std::max<qreal>(0, outer - w);
+        p.setPen(QPen(QColor(focusRingDark), w));
+        p.drawRoundedRect(edge.adjusted(w / 2, w / 2, -w / 2, -w / 2), outer, outer);
+        p.setPen(QPen(QColor(focusRingLight), w));
+        p.drawRoundedRect(edge.adjusted(w * 1.5, w * 1.5, -w * 1.5, -w * 1.5), inner, inner);
     }
 }
 

@@ -41,11 +41,17 @@ private:
     QSvgRenderer* m_picture = nullptr;
 };
 
+// The keyboard focus on a button: a dark ring along its edge and a light ring inside it.
+inline constexpr int focusRingWidth = 3; // pixels, each ring
+inline constexpr QRgb focusRingLight = qRgb(255, 255, 255);
+inline constexpr QRgb focusRingDark = qRgb(0, 0, 0);
+
 // A button with a fill colour, an optional picture and a caption under or over it.
 class PictureButton : public QAbstractButton {
 public:
     explicit PictureButton(QWidget* parent);
     void setFill(QColor c);
+    QColor fill() const { return m_fill; }
     void setTextColor(QColor c);
     void setPicture(QSvgRenderer* r);
     QSize sizeHint() const override { return size(); }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <iostream>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -318,6 +319,11 @@ std::optional<std::string> Run::act(const Line& l, std::size_t at) {
             return "the program has ended";
         if (!s.visible() || !s.enabled())
             return s.name() + " is not visible and enabled";
+        if (auto named = focusKeyNamed(arg(2))) {
+            focusKey(s, *named);
+            settle();
+            return std::nullopt;
+        }
         const double code = number(arg(2));
         if (code < 0 || code > 0x10FFFF || code != static_cast<int>(code))
             fail("not a character code: " + arg(2));
@@ -449,6 +455,33 @@ void Run::sendKey(mt::Screen& s, char32_t code) {
         e->end(false);
     QTest::sendKeyEvent(QTest::Click, target, keyOf(code), QString::fromUcs4(&code, 1), Qt::NoModifier);
     settle();
+}
+
+std::optional<Run::FocusKey> Run::focusKeyNamed(const std::string& name) {
+    static const std::map<std::string, FocusKey> keys{{"backtab", {Qt::Key_Backtab, std::nullopt}},
+                                                      {"left", {Qt::Key_Left, mt::Direction::Left}},
+                                                      {"right", {Qt::Key_Right, mt::Direction::Right}},
+                                                      {"up", {Qt::Key_Up, mt::Direction::Up}},
+                                                      {"down", {Qt::Key_Down, mt::Direction::Down}}};
+    auto it = keys.find(name);
+    return it == keys.end() ? std::nullopt : std::optional(it->second);
+}
+
+void Run::focusKey(mt::Screen& s, const FocusKey& k) {
+    m_program->activate(s);
+    if (!m_qt) {
+        if (k.arrow)
+            m_program->arrow(s, *k.arrow);
+        else
+            m_program->tabBack(s);
+        return;
+    }
+    activateWindow(s);
+    QWidget* top = m_qt->window(s);
+    QWidget* target = top->focusWidget();
+    if (!target || !target->isVisible())
+        target = top;
+    QTest::keyClick(target, k.qt, k.arrow ? Qt::NoModifier : Qt::ShiftModifier);
 }
 
 void Run::wait(long long ms) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <Qt>
+
 #include "platform/qt/qtclock.h"
 #include "platform/services.h"
 #include "shell/maaltafels.h"
@@ -71,6 +73,13 @@ private:
     void settext(mt::TextBox& box, const std::string& text);
     void key(mt::Screen& s, char32_t code);
     void sendKey(mt::Screen& s, char32_t code);
+    // Shift+Tab and the arrows: keys without a character code, named in the scenario.
+    struct FocusKey {
+        Qt::Key qt;
+        std::optional<mt::Direction> arrow; // none: Shift+Tab
+    };
+    static std::optional<FocusKey> focusKeyNamed(const std::string& name);
+    void focusKey(mt::Screen& s, const FocusKey& k);
     void wait(long long ms);
     void shot(mt::Screen& s, const std::string& name);
     mt::Value literal(const Line& l, std::size_t i);

@@ -392,8 +392,12 @@ public:
             }
             break;
         case 3:
-            if (!shown.empty())
+            if (!shown.empty()) {
+                if (chance(0.15))
+                    return "key " + pick(shown)->name() + " " +
+                           pick(std::vector<std::string>{"backtab", "left", "right", "up", "down"});
                 return "key " + pick(shown)->name() + " " + std::to_string(keyCode());
+            }
             break;
         case 4:
             return "wait " + std::to_string(duration());
