@@ -210,17 +210,9 @@ bool tryWayHome(const std::vector<std::string>& history, int variant, std::mt199
 }
 
 std::optional<Finding> strandedFinding(const Run& run) {
-    const Maaltafels& p = run.program();
-    if (p.ended())
-        return std::nullopt;
-    if (!someScreenUp(p))
-        return Finding{Found::Stranded, "no screen is visible and reachable"};
-    if (home(p))
-        return std::nullopt;
     // The search goes without widgets, so the same inputs must lead to the same state there.
-    auto copy = replay(run.history());
     if (run.binding()) {
-        const auto with = stateOf(run), without = stateOf(*copy);
+        const auto with = stateOf(run), without = stateOf(*replay(run.history()));
         for (std::size_t i = 0; i < std::max(with.size(), without.size()); ++i) {
             const std::string a = i < with.size() ? with[i] : "(nothing)";
             const std::string b = i < without.size() ? without[i] : "(nothing)";
@@ -228,6 +220,13 @@ std::optional<Finding> strandedFinding(const Run& run) {
                 return Finding{Found::Diverged, "with widgets the inputs lead to " + a + ", without to " + b};
         }
     }
+    const Maaltafels& p = run.program();
+    if (p.ended())
+        return std::nullopt;
+    if (!someScreenUp(p))
+        return Finding{Found::Stranded, "no screen is visible and reachable"};
+    if (home(p))
+        return std::nullopt;
     std::size_t seed = 0;
     for (const std::string& l : run.history())
         seed = seed * 31 + std::hash<std::string>{}(l);
