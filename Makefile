@@ -57,19 +57,23 @@ test: setup
 
 # Under the sanitizers for crashes, their reports, mismatches and stranded children; on the
 # Release build for the resident memory, which the sanitizers' quarantine of freed memory hides.
+# The walks keep going past what they find and count it; all four run, and any finding fails.
+SOAK_WALK = --walk --seed $(SOAK_SEED) --keep-going
 soak: setup
 	$(call configure,build/test,$(TEST_OPTIONS))
 	cmake --build build/test --target maaltafels-scenario
 	$(call configure,build/release,$(RELEASE_OPTIONS))
 	cmake --build build/release --target maaltafels-scenario
-	build/test/bin/maaltafels-scenario --walk --seed $(SOAK_SEED) --events $(SOAK_EVENTS) --cover \
-	    --replay build/soak-$(SOAK_SEED).scn
-	QT_QPA_PLATFORM=offscreen build/test/bin/maaltafels-scenario --walk --qt --seed $(SOAK_SEED) \
-	    --events $(SOAK_QT_EVENTS) --cover --replay build/soak-qt-$(SOAK_SEED).scn
-	build/release/bin/maaltafels-scenario --walk --seed $(SOAK_SEED) --events $(SOAK_EVENTS) \
-	    --max-growth $(SOAK_GROWTH_KB) --replay build/soak-release-$(SOAK_SEED).scn
-	QT_QPA_PLATFORM=offscreen build/release/bin/maaltafels-scenario --walk --qt --seed $(SOAK_SEED) \
-	    --events $(SOAK_QT_EVENTS) --max-growth $(SOAK_GROWTH_KB) --replay build/soak-release-qt-$(SOAK_SEED).scn
+	@export QT_QPA_PLATFORM=offscreen; status=0; \
+	build/test/bin/maaltafels-scenario $(SOAK_WALK) --events $(SOAK_EVENTS) --cover \
+	    --replay build/soak-$(SOAK_SEED).scn || status=1; \
+	build/test/bin/maaltafels-scenario $(SOAK_WALK) --qt --events $(SOAK_QT_EVENTS) --cover \
+	    --replay build/soak-qt-$(SOAK_SEED).scn || status=1; \
+	build/release/bin/maaltafels-scenario $(SOAK_WALK) --events $(SOAK_EVENTS) --max-growth $(SOAK_GROWTH_KB) \
+	    --replay build/soak-release-$(SOAK_SEED).scn || status=1; \
+	build/release/bin/maaltafels-scenario $(SOAK_WALK) --qt --events $(SOAK_QT_EVENTS) \
+	    --max-growth $(SOAK_GROWTH_KB) --replay build/soak-release-qt-$(SOAK_SEED).scn || status=1; \
+	exit $$status
 
 # New inputs go to build/fuzz/corpus; tests/fuzz/numbers keeps the ones worth keeping (merge them
 # with build/fuzz/bin/numbers-fuzz -merge=1 tests/fuzz/numbers build/fuzz/corpus).

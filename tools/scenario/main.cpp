@@ -16,7 +16,7 @@ int usage() {
     std::cerr << "usage: maaltafels-scenario [--qt] [--realtime] [--shots DIR] [--trace] FILE...\n"
                  "                           [--examples MARKDOWN]...\n"
                  "       maaltafels-scenario --walk [--qt] [--seed N] [--events N] [--episode N] [--cover]\n"
-                 "                           [--max-growth KB] [--replay FILE]\n"
+                 "                           [--max-growth KB] [--keep-going] [--replay FILE]\n"
                  "       maaltafels-scenario --check-pictures ASSETS_DIR\n";
     return 2;
 }
@@ -75,6 +75,8 @@ int main(int argc, char** argv) {
         } else if (arg == "--max-growth" && hasValue && count(argv[i + 1], n)) {
             walk.maxGrowthKb = static_cast<long>(n);
             ++i;
+        } else if (arg == "--keep-going") {
+            walk.keepGoing = true;
         } else if (arg == "--cover") {
             walk.cover = true;
         } else if (arg == "--replay" && hasValue) {

@@ -245,6 +245,7 @@ std::optional<Finding> strandedFinding(const Run& run) {
 struct Stats {
     long long events = 0, refused = 0, walks = 0;
     std::set<std::string> seen;
+    std::map<Found, long long> found;
     long rssAtTenth = 0;
 };
 
@@ -262,6 +263,7 @@ public:
     explicit Journal(int fd) : m_fd(fd) {}
     void restart(const std::string& header) {
         m_size = 0;
+        m_lines.clear();
         if (m_fd >= 0 && ftruncate(m_fd, 0) != 0)
             m_fd = -1;
         append(header);
@@ -272,20 +274,24 @@ public:
     }
     void takeBack() {
         m_size = m_before;
+        m_lines.pop_back();
         if (m_fd >= 0 && ftruncate(m_fd, m_size) != 0)
             m_fd = -1;
     }
     void append(const std::string& line) {
+        m_lines.push_back(line);
         if (m_fd < 0)
             return;
         const std::string text = line + "\n";
         if (pwrite(m_fd, text.data(), text.size(), m_size) == static_cast<ssize_t>(text.size()))
             m_size += static_cast<off_t>(text.size());
     }
+    const std::vector<std::string>& lines() const { return m_lines; }
 
 private:
     int m_fd;
     off_t m_size = 0, m_before = 0;
+    std::vector<std::string> m_lines;
 };
 
 std::optional<Finding> afterInput(Run& run, const std::string& text) {
@@ -590,7 +596,7 @@ std::string header(const WalkOptions& w, long long walk) {
            std::to_string(w.seed) + ", walk " + std::to_string(walk);
 }
 
-int work(const WalkOptions& w, int journalFd, int argc, char** argv) {
+int work(const WalkOptions& w, int journalFd, int findingsFd, int argc, char** argv) {
     std::unique_ptr<QApplication> app;
     if (w.qt)
         app = std::make_unique<QApplication>(argc, argv);
@@ -632,7 +638,16 @@ int work(const WalkOptions& w, int journalFd, int argc, char** argv) {
         if (found) {
             journal.append("#! " + found->message);
             std::cout << "walk: seed " << w.seed << ", walk " << walk << ": " << found->message << std::endl;
-            return static_cast<int>(found->kind);
+            if (!w.keepGoing)
+                return static_cast<int>(found->kind);
+            // The first few of each kind go to the parent, to be cut down and written out.
+            if (++stats.found[found->kind] <= 3) {
+                std::string block = "#= " + std::to_string(static_cast<int>(found->kind)) + "\n";
+                for (const std::string& l : journal.lines())
+                    block += l + "\n";
+                if (write(findingsFd, block.data(), block.size()) != static_cast<ssize_t>(block.size()))
+                    std::cerr << "walk: could not keep the finding\n";
+            }
         }
     }
     const long rssEnd = residentKb();
@@ -641,12 +656,20 @@ int work(const WalkOptions& w, int journalFd, int argc, char** argv) {
         if (!stats.seen.count(name))
             missed.push_back(name);
     const long growth = rssEnd - stats.rssAtTenth;
+    const auto count = [&](std::initializer_list<Found> kinds) {
+        long long n = 0;
+        for (Found k : kinds)
+            n += stats.found[k];
+        return n;
+    };
     std::cout << std::fixed << std::setprecision(1) << "walk" << (w.qt ? " --qt" : "") << ", seed " << w.seed
               << ": " << stats.events << " events in " << stats.walks << " walks (" << stats.refused
-              << " refused), 0 mismatches, 0 stranded; " << stats.seen.size() << " of "
-              << stats.seen.size() + missed.size() << " screens on display; resident memory "
-              << stats.rssAtTenth / 1024.0 << " MB at 10 %, " << rssEnd / 1024.0 << " MB at the end ("
-              << (growth >= 0 ? "+" : "") << growth << " kB)" << std::endl;
+              << " refused), " << count({Found::Mismatch, Found::Diverged}) << " mismatches, "
+              << count({Found::Stranded}) << " stranded, " << count({Found::Ended, Found::Error})
+              << " other failures; " << stats.seen.size() << " of " << stats.seen.size() + missed.size()
+              << " screens on display; resident memory " << stats.rssAtTenth / 1024.0 << " MB at 10 %, "
+              << rssEnd / 1024.0 << " MB at the end (" << (growth >= 0 ? "+" : "") << growth << " kB)"
+              << std::endl;
     if (w.cover && !missed.empty()) {
         std::cout << "walk: never on display:";
         for (const std::string& m : missed)
@@ -654,6 +677,9 @@ int work(const WalkOptions& w, int journalFd, int argc, char** argv) {
         std::cout << std::endl;
         return static_cast<int>(Found::Uncovered);
     }
+    for (const auto& [kind, n] : stats.found)
+        if (n > 0)
+            return static_cast<int>(kind);
     if (w.maxGrowthKb >= 0 && growth > w.maxGrowthKb) {
         std::cout << "walk: resident memory grew by " << growth << " kB, more than " << w.maxGrowthKb << " kB"
                   << std::endl;
@@ -800,41 +826,24 @@ std::optional<std::string> strandedBy(const Run& run) {
     return std::nullopt;
 }
 
-int walk(const WalkOptions& w, int argc, char** argv) {
-    char name[] = "/tmp/maaltafels-walk-XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd < 0) {
-        std::cerr << "walk: no room for the journal in /tmp\n";
-        return 2;
-    }
-    std::cout.flush();
-    const pid_t pid = fork();
-    if (pid == 0)
-        std::exit(work(w, fd, argc, argv));
-    int status = 0;
-    waitpid(pid, &status, 0);
-    const std::vector<std::string> journal = readLines(name);
-    close(fd);
-    unlink(name);
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        return 0;
-    const Found kind = kindOf(status);
-    if (kind == Found::Uncovered || kind == Found::Grown)
-        return 1; // a figure of the whole walk: there is no one walk to replay
-    std::string title = journal.empty() ? header(w, 0) : journal.front();
-    std::string message = kind == Found::Crash ? "crashed (" + describeStatus(status) + ")" : "failed";
+namespace {
+
+// Cuts a failing walk down and writes it out as a scenario that fails the same way.
+void report(const WalkOptions& w, Found kind, std::vector<std::string> journal, const std::string& message,
+            const std::string& file, int argc, char** argv) {
+    const std::string title = journal.empty() ? header(w, 0) : journal.front();
+    std::string why = message;
     std::vector<std::string> lines;
     for (const std::string& l : journal)
         if (l.rfind("#! ", 0) == 0)
-            message = l.substr(3);
+            why = l.substr(3);
         else if (!l.empty() && l[0] != '#')
             lines.push_back(l);
-    std::cout << "walk: seed " << w.seed << " " << message << "; minimising the " << lines.size()
-              << " inputs of " << title.substr(2) << std::endl;
+    std::cout << "walk: seed " << w.seed << " " << why << "; minimising the " << lines.size() << " inputs of "
+              << title.substr(2) << std::endl;
     lines = minimise(w, lines, kind, argc, argv);
-    const std::string file = w.replay.empty() ? "walk-" + std::to_string(w.seed) + ".scn" : w.replay;
     std::ostringstream text;
-    text << title << "\n# " << message << "\n";
+    text << title << "\n# " << why << "\n";
     for (const std::string& l : lines)
         text << l << "\n";
     if (const char* check = expectFor(kind))
@@ -843,6 +852,58 @@ int walk(const WalkOptions& w, int argc, char** argv) {
     std::cout << "walk: seed " << w.seed << ": replay with maaltafels-scenario" << (w.qt ? " --qt " : " ")
               << file << "\n"
               << text.str() << std::flush;
+}
+
+// walk-1.scn, walk-1-2.scn, walk-1-3.scn...
+std::string replayFile(const WalkOptions& w, int n) {
+    std::string file = w.replay.empty() ? "walk-" + std::to_string(w.seed) + ".scn" : w.replay;
+    if (n == 0)
+        return file;
+    const auto dot = file.rfind('.');
+    const std::string suffix = "-" + std::to_string(n + 1);
+    return dot == std::string::npos ? file + suffix : file.substr(0, dot) + suffix + file.substr(dot);
+}
+
+} // namespace
+
+int walk(const WalkOptions& w, int argc, char** argv) {
+    char journalName[] = "/tmp/maaltafels-walk-XXXXXX";
+    char findingsName[] = "/tmp/maaltafels-findings-XXXXXX";
+    const int journalFd = mkstemp(journalName);
+    const int findingsFd = mkstemp(findingsName);
+    if (journalFd < 0 || findingsFd < 0) {
+        std::cerr << "walk: no room for the journal in /tmp\n";
+        return 2;
+    }
+    std::cout.flush();
+    const pid_t pid = fork();
+    if (pid == 0)
+        std::exit(work(w, journalFd, findingsFd, argc, argv));
+    int status = 0;
+    waitpid(pid, &status, 0);
+    const std::vector<std::string> journal = readLines(journalName), findings = readLines(findingsName);
+    for (int fd : {journalFd, findingsFd})
+        close(fd);
+    unlink(journalName);
+    unlink(findingsName);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        return 0;
+    int written = 0;
+    // The findings of a walk that kept going, one block each.
+    for (std::size_t at = 0; at < findings.size();) {
+        const Found kind = static_cast<Found>(std::stoi(findings[at].substr(3)));
+        std::vector<std::string> block;
+        for (++at; at < findings.size() && findings[at].rfind("#= ", 0) != 0; ++at)
+            block.push_back(findings[at]);
+        report(w, kind, block, "failed", replayFile(w, written++), argc, argv);
+    }
+    const Found kind = kindOf(status);
+    if (kind == Found::Crash || !w.keepGoing)
+        if (kind != Found::Uncovered &&
+            kind != Found::Grown) // figures of the whole walk: no one walk to replay
+            report(w, kind, journal,
+                   kind == Found::Crash ? "crashed (" + describeStatus(status) + ")" : "failed",
+                   replayFile(w, written++), argc, argv);
     return 1;
 }
 

@@ -16,6 +16,7 @@ struct WalkOptions {
     int episode = 60;         // inputs for one fresh program at most
     bool cover = false;       // fail unless every screen was on display at some point
     long maxGrowthKb = -1;    // fail when resident memory grows more from 10 % of the walk to its end
+    bool keepGoing = false;   // count what the walks find instead of stopping at the first (not a crash)
     std::string replay;       // where a failure's minimal scenario goes; empty: walk-SEED.scn
 };
 
