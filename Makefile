@@ -2,6 +2,8 @@
 #   make run            build (Release) and start the program
 #   make test           build (Debug, sanitizers) and run the tests; WERROR=1 turns warnings into errors
 #   make bench          build (Release) and measure start-up time, memory and idle CPU use
+#   make soak           long random walks over every screen, with sanitizers and on Release
+#   make fuzz           fuzz the number rules with libFuzzer (clang) for FUZZ_SECONDS
 #   make package        build (Release) and make a Debian package of it with CPack
 #   make format         reformat the sources; make format-check only checks them
 #   make clean          remove build/
@@ -11,11 +13,19 @@ RELEASE_OPTIONS := -DCMAKE_BUILD_TYPE=Release
 TEST_OPTIONS := -DCMAKE_BUILD_TYPE=Debug -DMAALTAFELS_SANITIZE=ON \
                 -DMAALTAFELS_WERROR=$(if $(filter 1 ON on true yes,$(WERROR)),ON,OFF)
 
+FUZZ_OPTIONS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DMAALTAFELS_FUZZ=ON
+FUZZ_SECONDS ?= 30
+SOAK_SEED ?= $(shell date +%s)
+SOAK_EVENTS ?= 1000000
+SOAK_QT_EVENTS ?= 200000
+# Resident memory may grow this much from the first tenth of a soak to its end.
+SOAK_GROWTH_KB ?= 2048
+
 SOURCE_DIRS := $(wildcard platform shell drill aklas learn product automation bignumbers app tools tests)
 NO_DISPLAY := make run: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); \
               start it from a desktop session, or try: xvfb-run make run
 
-.PHONY: all setup release run test bench package format format-check clean
+.PHONY: all setup release run test soak fuzz bench package format format-check clean
 
 all: release
 
@@ -44,6 +54,35 @@ test: setup
 	$(call configure,build/test,$(TEST_OPTIONS))
 	cmake --build build/test
 	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ctest --test-dir build/test --output-on-failure -j2
+
+# Under the sanitizers for crashes, their reports, mismatches and stranded children; on the
+# Release build for the resident memory, which the sanitizers' quarantine of freed memory hides.
+# The walks keep going past what they find and count it; all four run, and any finding fails.
+SOAK_WALK = --walk --seed $(SOAK_SEED) --keep-going
+soak: setup
+	$(call configure,build/test,$(TEST_OPTIONS))
+	cmake --build build/test --target maaltafels-scenario
+	$(call configure,build/release,$(RELEASE_OPTIONS))
+	cmake --build build/release --target maaltafels-scenario
+	@export QT_QPA_PLATFORM=offscreen; status=0; \
+	build/test/bin/maaltafels-scenario $(SOAK_WALK) --events $(SOAK_EVENTS) --cover \
+	    --replay build/soak-$(SOAK_SEED).scn || status=1; \
+	build/test/bin/maaltafels-scenario $(SOAK_WALK) --qt --events $(SOAK_QT_EVENTS) --cover \
+	    --replay build/soak-qt-$(SOAK_SEED).scn || status=1; \
+	build/release/bin/maaltafels-scenario $(SOAK_WALK) --events $(SOAK_EVENTS) --max-growth $(SOAK_GROWTH_KB) \
+	    --replay build/soak-release-$(SOAK_SEED).scn || status=1; \
+	build/release/bin/maaltafels-scenario $(SOAK_WALK) --qt --events $(SOAK_QT_EVENTS) \
+	    --max-growth $(SOAK_GROWTH_KB) --replay build/soak-release-qt-$(SOAK_SEED).scn || status=1; \
+	exit $$status
+
+# New inputs go to build/fuzz/corpus; tests/fuzz/numbers keeps the ones worth keeping (merge them
+# with build/fuzz/bin/numbers-fuzz -merge=1 tests/fuzz/numbers build/fuzz/corpus).
+fuzz: setup
+	$(call configure,build/fuzz,$(FUZZ_OPTIONS))
+	cmake --build build/fuzz --target numbers-fuzz
+	mkdir -p build/fuzz/corpus
+	build/fuzz/bin/numbers-fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=512 -print_final_stats=1 \
+	    -artifact_prefix=build/fuzz/ build/fuzz/corpus tests/fuzz/numbers
 
 bench: release
 	tools/bench/bench.sh

@@ -41,8 +41,8 @@ void Control::setVisible(bool v) {
         return;
     m_visible = v;
     changed(Prop::Visible);
-    if (!v && m_screen.focus() && !m_screen.focus()->canTakeFocus())
-        m_screen.giveFocus(nullptr);
+    if (!v)
+        m_screen.keepFocus();
 }
 
 void Control::setEnabled(bool e) {
@@ -50,8 +50,8 @@ void Control::setEnabled(bool e) {
         return;
     m_enabled = e;
     changed(Prop::Enabled);
-    if (!e && m_screen.focus() && !m_screen.focus()->canTakeFocus())
-        m_screen.giveFocus(nullptr);
+    if (!e)
+        m_screen.keepFocus();
 }
 
 void Control::setBackColor(Color c) {
@@ -126,8 +126,39 @@ bool Control::reachable() const {
     return true;
 }
 
+bool Control::focusable() const {
+    if (m_kind != Kind::TextBox && m_kind != Kind::Button)
+        return false;
+    for (const Control* c = this; c; c = c->container())
+        if (!c->visible() || !c->enabled())
+            return false;
+    return true;
+}
+
 bool Control::canTakeFocus() const {
-    return (m_kind == Kind::TextBox || m_kind == Kind::Button) && reachable();
+    return focusable() && m_screen.alive() && m_screen.visible() && m_screen.enabled();
+}
+
+Control* Control::clickTarget() {
+    switch (m_kind) {
+    case Kind::Label:
+    case Kind::TextBox:
+    case Kind::Button:
+    case Kind::Image:
+    case Kind::Frame:
+    case Kind::PictureBox:
+    case Kind::MenuItem:
+        return this;
+    case Kind::StatusBar:
+    case Kind::ProgressBar:
+        return m_in ? m_in->clickTarget() : nullptr;
+    case Kind::Shape:
+    case Kind::Line:
+    case Kind::Timer:
+    case Kind::Menu:
+        break;
+    }
+    return nullptr;
 }
 
 void Control::setFocus() {

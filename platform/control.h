@@ -127,7 +127,17 @@ public:
 
     // The system's focus call: does nothing when the control cannot take the focus now.
     void setFocus();
+    // A button or text box that is shown and switched on, with all its containers: it can hold
+    // its screen's focus (whether or not the screen itself is up).
+    bool focusable() const;
+    // Focusable on a screen that is up and switched on.
     bool canTakeFocus() const;
+    // What a click on this control reaches: buttons, text boxes, labels, pictures, frames and menu
+    // items take their own; a click on a status or progress bar falls through to its container;
+    // shapes and lines take no mouse input at all.
+    Control* clickTarget();
+    const Control* clickTarget() const { return const_cast<Control*>(this)->clickTarget(); }
+    bool takesMouseMoves() const { return m_kind != Kind::Shape && m_kind != Kind::Line; }
     // Visible and enabled, with every container and the screen: the child can reach it.
     bool reachable() const;
     // This control and all its containers are visible.

@@ -1,7 +1,9 @@
 #include "platform/numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace mt {
 
@@ -55,22 +57,22 @@ std::optional<double> toNumber(std::string_view text) {
         negative = s.front() == '-';
         s.remove_prefix(1);
     }
-    // Digit by digit, so the result does not depend on the C locale's decimal point.
-    double whole = 0;
-    double fraction = 0;
-    double scale = 1;
-    bool afterSeparator = false;
-    for (char c : s) {
-        if (!isDigit(c)) {
-            afterSeparator = true;
-        } else if (afterSeparator) {
-            scale /= 10;
-            fraction += (c - '0') * scale;
-        } else {
-            whole = whole * 10 + (c - '0');
-        }
+    // from_chars reads the nearest double, whatever the C locale's decimal point; it wants a point
+    // with digits on both sides.
+    std::string t(s);
+    for (char& c : t)
+        if (c == ',')
+            c = '.';
+    if (t.front() == '.')
+        t.insert(t.begin(), '0');
+    if (t.back() == '.')
+        t += '0';
+    double value = 0;
+    if (std::from_chars(t.data(), t.data() + t.size(), value, std::chars_format::fixed).ec != std::errc{}) {
+        // Out of range: too big for a double is infinite, too small to tell from nought is nought.
+        const bool big = t.substr(0, t.find('.')).find_first_not_of('0') != std::string::npos;
+        value = big ? std::numeric_limits<double>::infinity() : 0;
     }
-    double value = whole + fraction;
     return negative ? -value : value;
 }
 

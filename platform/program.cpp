@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/text.h"
+
 namespace mt {
 
 Program::Program(Services services) : m_services(services) {}
@@ -58,10 +60,8 @@ void Program::start(std::string_view first) {
         Screen* before = m_active;
         s.m_visible = true;
         notify(s);
-        if (!before) {
-            m_active = &s;
-            s.Form_Activate();
-        }
+        if (!before)
+            becomeActive(s);
     });
 }
 
@@ -72,10 +72,16 @@ void Program::show(Screen& s) {
         s.m_visible = true;
         notify(s);
     }
-    if (m_active != &s) {
-        m_active = &s;
-        s.Form_Activate();
-    }
+    if (m_active != &s)
+        becomeActive(s);
+}
+
+void Program::becomeActive(Screen& s) {
+    m_active = &s;
+    s.Form_Activate();
+    // Form_Activate may have put the focus somewhere itself, or sent the screen away again.
+    if (s.alive())
+        s.focusOnActivate();
 }
 
 void Program::hide(Screen& s) {
@@ -134,16 +140,21 @@ void Program::dispatch(std::function<void()> run) {
 
 void Program::click(Control& c) {
     dispatch([this, &c] {
-        if (!c.reachable() || m_boxOpen || !c.Click)
+        Control* target = c.clickTarget();
+        if (!target || !target->reachable() || m_boxOpen)
             return;
-        activateNow(c.screen());
-        c.Click();
+        activateNow(target->screen());
+        // The mouse puts the focus on a button or text box before its Click runs.
+        if (target->canTakeFocus())
+            target->screen().giveFocus(target);
+        if (target->Click)
+            target->Click();
     });
 }
 
 void Program::mouseMove(Control& c) {
     dispatch([this, &c] {
-        if (c.reachable() && !m_boxOpen && c.MouseMove)
+        if (c.takesMouseMoves() && c.reachable() && !m_boxOpen && c.MouseMove)
             c.MouseMove();
     });
 }
@@ -171,19 +182,18 @@ void Program::keyToControl(Screen& s, int keyAscii) {
     if (f->kind() == Kind::TextBox) {
         auto& box = static_cast<TextBox&>(*f);
         std::string t = box.text();
-        if (keyAscii == 8) {
-            if (!t.empty())
-                t.pop_back();
-        } else if (keyAscii >= 32 && keyAscii < 256) {
-            t += static_cast<char>(keyAscii);
-        }
+        if (keyAscii == 8)
+            dropLastChar(t);
+        else if (typable(static_cast<char32_t>(keyAscii)))
+            appendChar(t, static_cast<char32_t>(keyAscii));
         box.setText(std::move(t));
     }
 }
 
 void Program::key(Screen& s, int keyAscii) {
     dispatch([this, &s, keyAscii] {
-        if (!s.alive() || !s.visible() || !s.enabled() || m_boxOpen)
+        // Code 0 is no key: KeyPress uses it for a swallowed one.
+        if (keyAscii <= 0 || !s.alive() || !s.visible() || !s.enabled() || m_boxOpen)
             return;
         int k = keyAscii;
         s.Form_KeyPress(k);
@@ -198,7 +208,7 @@ int Program::keyPreview(Screen& s, int keyAscii) {
         return 0;
     int left = 0;
     dispatch([this, &s, keyAscii, &left] {
-        if (!s.alive() || !s.visible() || !s.enabled() || m_boxOpen)
+        if (keyAscii <= 0 || !s.alive() || !s.visible() || !s.enabled() || m_boxOpen)
             return;
         int k = keyAscii;
         s.Form_KeyPress(k);
@@ -280,8 +290,7 @@ void Program::activateNow(Screen& s) {
     // A switched-off window (the frame while an exercise runs) cannot become the active screen.
     if (!s.alive() || !s.visible() || !s.enabled() || m_active == &s)
         return;
-    m_active = &s;
-    s.Form_Activate();
+    becomeActive(s);
 }
 
 void Program::focusTo(Control& c) {

@@ -63,7 +63,8 @@ public:
     void click(Control& c);
     void mouseMove(Control& c);
     void mouseMove(Screen& s);
-    // A key press: to the screen's KeyPress first, then to the control with the focus.
+    // A key press: to the screen's KeyPress first, then to the control with the focus. The code
+    // is the character's (Unicode); a text box takes the characters that mt::typable allows.
     void key(Screen& s, int keyAscii);
     // Returns the key code left after the screen's KeyPress (0: swallowed). For bindings whose
     // text boxes edit themselves; Tab and Enter or Space on a button are handled here.
@@ -110,6 +111,7 @@ private:
     void collect();
     void keyToControl(Screen& s, int keyAscii);
     void activateNow(Screen& s);
+    void becomeActive(Screen& s);
     bool takesKeys(const Screen& s) const;
     template <class F> void each(F f) {
         for (auto* o : m_observers)

@@ -94,19 +94,35 @@ void Screen::giveFocus(Control* c) {
     m_program.notifyFocus(*this);
 }
 
-void Screen::tab() {
+Control* Screen::nextFocusable(Control* from) const {
     const std::vector<Control*> order = tabOrder();
     if (order.empty())
-        return;
-    auto at = std::find(order.begin(), order.end(), m_focus);
+        return nullptr;
+    auto at = std::find(order.begin(), order.end(), from);
     std::size_t start = at == order.end() ? order.size() - 1 : std::size_t(at - order.begin());
     for (std::size_t step = 1; step <= order.size(); ++step) {
         Control* c = order[(start + step) % order.size()];
-        if (c->canTakeFocus()) {
-            giveFocus(c);
-            return;
-        }
+        if (c->focusable())
+            return c;
     }
+    return nullptr;
+}
+
+void Screen::tab() {
+    if (!m_alive || !m_visible || !m_enabled)
+        return;
+    if (Control* c = nextFocusable(m_focus))
+        giveFocus(c);
+}
+
+void Screen::keepFocus() {
+    if (m_focus && !m_focus->focusable())
+        giveFocus(nextFocusable(m_focus));
+}
+
+void Screen::focusOnActivate() {
+    if (!m_focus || !m_focus->focusable())
+        giveFocus(nextFocusable(nullptr));
 }
 
 void Screen::tabBack() {

@@ -85,6 +85,11 @@ public:
     // controls first (see tabFirst).
     std::vector<Control*> tabOrder() const;
     Control* control(std::string_view name, int index = -1) const;
+    // The focus rules, the same with and without widgets: a screen that becomes active gives the
+    // focus to its first control in tab order that can take it, unless it already holds one
+    // (a handler, a click or Tab put it there); a click gives the clicked button or text box the
+    // focus; when the control with the focus is hidden or switched off, the focus moves on to
+    // the next control in tab order that can take it, or to none.
     Control* focus() const { return m_focus; }
     // The system's "{TAB}" keystroke: the focus moves to the next control that can take it.
     void tab();
@@ -120,6 +125,12 @@ private:
     void adopt(Control* c) { m_controls.push_back(c); }
     void forget(Control* c);
     void giveFocus(Control* c);
+    // After a control was hidden or switched off.
+    void keepFocus();
+    // When the screen has become the active one.
+    void focusOnActivate();
+    // The first focusable control after `from` in tab order, round to the start.
+    Control* nextFocusable(Control* from) const;
 
     Program& m_program;
     std::string m_name;

@@ -9,7 +9,7 @@ packages=(
     libgtest-dev googletest
     libxcb1-dev xvfb xauth dbus-daemon
     fonts-comic-neue fonts-liberation2
-    clang-format
+    clang-format clang libclang-rt-dev
     dpkg-dev file desktop-file-utils appstream lintian x11-utils
 )
 

@@ -23,6 +23,27 @@ add_test(NAME scenario-runner-reports-failures
                     printf '%s\n' "$out" | grep -q '^0 passed, 1 failed$']]
             $<TARGET_FILE:maaltafels-scenario> ${CMAKE_SOURCE_DIR}/tests/runner/must_fail.scenario)
 
+# Every example in the README works: its scn blocks and the scenario files it names.
+foreach(mode IN ITEMS "" "--qt")
+    add_test(NAME "readme-examples${mode}"
+        COMMAND maaltafels-scenario ${mode} --examples ${CMAKE_SOURCE_DIR}/README.md
+                ${CMAKE_SOURCE_DIR}/tools/bench/drill_run.scn)
+    set_tests_properties("readme-examples${mode}" PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endforeach()
+
+# Short random walks over every screen the program defines, so that a new screen is walked as
+# soon as it is there: nothing crashes or strands the child, and the widgets show the model.
+add_test(NAME walk
+    COMMAND maaltafels-scenario --walk --seed 1 --events 10000 --cover --replay ${CMAKE_BINARY_DIR}/walk-failure.scn)
+add_test(NAME walk-qt
+    COMMAND maaltafels-scenario --walk --qt --seed 1 --events 2500 --cover
+            --replay ${CMAKE_BINARY_DIR}/walk-qt-failure.scn)
+set_tests_properties(walk-qt PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# The number rules' property test reads the fuzz target's corpus.
+target_sources(unit-tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/platform/number_rules.cpp)
+target_compile_definitions(unit-tests PRIVATE NUMBER_CORPUS="${CMAKE_SOURCE_DIR}/tests/fuzz/numbers")
+
 # The binding's tests on real widgets, offscreen: every tests/**/*_qtest.cpp, in one program that
 # holds the QApplication and the pictures.
 file(GLOB_RECURSE QT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_qtest.cpp)

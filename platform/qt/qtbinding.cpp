@@ -1,10 +1,12 @@
 #include "platform/qt/qtbinding.h"
 
 #include <cmath>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 
 #include "platform/qt/accessibility.h"
 #include "platform/qt/widgets.h"
+#include "platform/text.h"
 
 namespace mt::qt {
 
@@ -105,11 +108,19 @@ QtBinding::QtBinding(Program& program, Options options) : m_program(program), m_
     installAccessibility();
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        const bool byActivation = std::exchange(m_focusByActivation, false);
         // A move made while a handler runs follows the model (or Qt tidying up after a hidden
         // widget); queued as input it would run stale and pull the focus back and forth.
         if (m_program.busy())
             return;
-        if (auto it = m_controlOf.find(now); it != m_controlOf.end())
+        auto it = m_controlOf.find(now);
+        if (it == m_controlOf.end())
+            return;
+        // Qt's own choice for a window that becomes active and has no focus of its own: the model
+        // has made that choice already, when the screen became active.
+        if (byActivation)
+            focusChanged(it->second->screen());
+        else
             m_program.focusTo(*it->second);
     });
     m_program.addObserver(this);
@@ -538,11 +549,17 @@ void QtBinding::controlChanged(Control& c, Prop p) {
 }
 
 void QtBinding::focusChanged(Screen& s) {
-    Control* f = s.focus();
-    if (!f)
+    // The model decides where the focus is, on every window, the inactive ones included.
+    QWidget* top = window(s);
+    if (!top)
         return;
-    if (QWidget* w = widget(*f); w && !w->hasFocus())
-        w->setFocus(Qt::OtherFocusReason);
+    QWidget* want = s.focus() ? widget(*s.focus()) : nullptr;
+    if (want) {
+        if (top->focusWidget() != want || (want->isActiveWindow() && !want->hasFocus()))
+            want->setFocus(Qt::OtherFocusReason);
+    } else if (QWidget* had = top->focusWidget()) {
+        had->clearFocus();
+    }
 }
 
 void QtBinding::programEnded() {
@@ -552,7 +569,22 @@ void QtBinding::programEnded() {
         m_options.onEnded();
 }
 
+const Control* QtBinding::focusShown(const Screen& s) const {
+    QWidget* top = window(s);
+    if (!top)
+        return nullptr;
+    auto it = m_controlOf.find(top->focusWidget());
+    return it == m_controlOf.end() ? nullptr : it->second;
+}
+
 std::optional<Value> QtBinding::shown(const Control& c, std::string_view prop) const {
+    if (QAction* a = action(c)) {
+        if (prop == "Visible")
+            return a->isVisible();
+        if (prop == "Caption")
+            return a->text().toStdString();
+        return std::nullopt;
+    }
     QWidget* w = widget(c);
     if (!w)
         return std::nullopt;
@@ -597,15 +629,28 @@ bool QtBinding::eventFilter(QObject* watched, QEvent* event) {
                 return keyPressed(*s, event);
         break;
     }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (auto it = m_controlOf.find(watched); it != m_controlOf.end() && !it->second->takesMouseMoves())
+            return true; // shapes and lines take no mouse input
+        break;
     case QEvent::MouseButtonRelease:
-        // Labels and text boxes have no click signal of their own.
-        if (auto it = m_controlOf.find(watched);
-            it != m_controlOf.end() &&
-            (it->second->kind() == Kind::Label || it->second->kind() == Kind::TextBox) &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            m_program.click(*it->second);
+        if (auto it = m_controlOf.find(watched); it != m_controlOf.end()) {
+            const Kind kind = it->second->kind();
+            if (!it->second->takesMouseMoves())
+                return true;
+            // Labels and text boxes have no click signal of their own.
+            if ((kind == Kind::Label || kind == Kind::TextBox) &&
+                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                m_program.click(*it->second);
+                // A label lets the release travel on to its frame, which would take it as a click too.
+                return kind == Kind::Label;
+            }
+        }
         break;
     case QEvent::MouseMove:
+        if (auto it = m_controlOf.find(watched); it != m_controlOf.end() && !it->second->takesMouseMoves())
+            return true;
         // A move that a child control ignored travels on to its parents; it is the child's alone.
         if (auto* w = qobject_cast<QWidget*>(watched))
             for (QWidget* c = w->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()); c && c != w;
@@ -619,6 +664,9 @@ bool QtBinding::eventFilter(QObject* watched, QEvent* event) {
             if (win != m_windows.end() && watched == win->second->client)
                 m_program.mouseMove(*s);
         }
+        break;
+    case QEvent::FocusIn:
+        m_focusByActivation = static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason;
         break;
     case QEvent::WindowActivate:
         if (m_options.followActivation)
@@ -658,12 +706,15 @@ bool QtBinding::keyPressed(Screen& s, QEvent* event) {
     case Qt::Key_Escape:
         code = 27;
         break;
-    default:
-        if (k->text().size() == 1 && k->text().at(0).unicode() >= 32 && k->text().at(0).unicode() < 256)
-            code = k->text().at(0).unicode();
+    default: {
+        // Any one character, by its code point, as the model takes keys.
+        const QList<uint> chars = k->text().toUcs4();
+        if (chars.size() == 1)
+            code = static_cast<int>(chars.front());
+    }
     }
     if (code == 0)
-        return false; // arrows, Delete, Home: the text box handles them itself
+        return false; // arrows, Home, End: the text box handles them itself
     Control* focus = s.focus();
     const int left = m_program.keyPreview(s, code);
     if (left == 0 || code == 9)
@@ -671,8 +722,15 @@ bool QtBinding::keyPressed(Screen& s, QEvent* event) {
     if (focus && focus->kind() == Kind::Button && (code == 13 || code == 32))
         return true;
     if (left != code) {
-        if (auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
-            e->insert(QString(QChar(left)));
+        // KeyPress put another key in its place: that one is typed as the model types it.
+        auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (e && m_controlOf.count(e)) {
+            if (left == 8) {
+                e->backspace();
+            } else if (typable(static_cast<char32_t>(left))) {
+                const auto c = static_cast<char32_t>(left);
+                e->insert(QString::fromUcs4(&c, 1));
+            }
             m_program.edit(static_cast<TextBox&>(*m_controlOf.at(e)), e->text().toStdString());
         }
         return true;

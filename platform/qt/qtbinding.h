@@ -43,6 +43,8 @@ public:
     // What the widgets show of a property, for checking the binding against the model.
     std::optional<Value> shown(const Control& c, std::string_view prop) const;
     std::optional<Value> shown(const Screen& s, std::string_view prop) const;
+    // The control whose widget holds the focus of the screen's window (active or not).
+    const Control* focusShown(const Screen& s) const;
 
     void screenCreated(Screen& s) override;
     void screenChanged(Screen& s) override;
@@ -74,6 +76,7 @@ private:
     std::map<const Control*, QWidget*> m_widgets;
     std::map<const Control*, QAction*> m_actions;
     std::map<const QObject*, Control*> m_controlOf;
+    bool m_focusByActivation = false; // the focus Qt is moving now is its choice on activation
 };
 
 } // namespace mt::qt

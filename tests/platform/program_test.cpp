@@ -206,12 +206,13 @@ TEST_F(ProgramTest, FocusOnlyGoesWhereItCanAndTabSkipsTheRest) {
     Probe& p = probe();
     p.first.setFocus(); // screen hidden
     EXPECT_EQ(p.focus(), nullptr);
-    p.show();
-    p.hidden.setFocus();
-    EXPECT_EQ(p.focus(), nullptr);
     p.panel.setVisible(false);
+    p.show();
+    EXPECT_EQ(p.focus(), &p.quit) << "on showing, the first control that can take the focus has it";
+    p.hidden.setFocus();
+    EXPECT_EQ(p.focus(), &p.quit);
     p.first.setFocus(); // its frame is hidden
-    EXPECT_EQ(p.focus(), nullptr);
+    EXPECT_EQ(p.focus(), &p.quit);
     p.panel.setVisible(true);
     p.first.setFocus();
     EXPECT_EQ(p.focus(), &p.first);
@@ -221,8 +222,45 @@ TEST_F(ProgramTest, FocusOnlyGoesWhereItCanAndTabSkipsTheRest) {
     EXPECT_EQ(p.focus(), &p.ask);
     p.tab();
     EXPECT_EQ(p.focus(), &p.first) << "round to the start";
+}
+
+TEST_F(ProgramTest, TheFocusMovesOnFromAControlThatGoesAway) {
+    Probe& p = probe();
+    p.show();
+    ASSERT_EQ(p.focus(), &p.first);
     p.first.setEnabled(false);
-    EXPECT_EQ(p.focus(), nullptr) << "a disabled control loses the focus";
+    EXPECT_EQ(p.focus(), &p.quit) << "switched off: on to the next in tab order";
+    p.ask.setFocus();
+    p.ask.setVisible(false);
+    EXPECT_EQ(p.focus(), &p.quit) << "hidden: on to the next, round to the start";
+    p.first.setEnabled(true);
+    p.first.setFocus();
+    p.panel.setVisible(false);
+    EXPECT_EQ(p.focus(), &p.quit) << "its frame hidden";
+    p.quit.setVisible(false);
+    EXPECT_EQ(p.focus(), nullptr) << "nothing left that can take it";
+    p.quit.setVisible(true);
+    EXPECT_EQ(p.focus(), nullptr) << "a control that comes back does not take it by itself";
+}
+
+TEST_F(ProgramTest, AScreenComingBackKeepsItsFocusAndAClickTakesIt) {
+    Probe& p = probe();
+    int clicks = 0;
+    p.ask.Click = [&] {
+        EXPECT_EQ(p.focus(), &p.ask) << "the focus is there before Click runs";
+        ++clicks;
+    };
+    p.show();
+    program.click(p.ask);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(p.focus(), &p.ask);
+    program.click(p.panel);
+    EXPECT_EQ(p.focus(), &p.ask) << "a frame takes clicks, not the focus";
+    program.click(p.first);
+    EXPECT_EQ(p.focus(), &p.first) << "a text box takes it with a click, with or without a Click handler";
+    p.hide();
+    p.show();
+    EXPECT_EQ(p.focus(), &p.first) << "a screen that comes back keeps the focus it had";
 }
 
 TEST_F(ProgramTest, KeysGoToTheFocusedControl) {

@@ -27,8 +27,14 @@ struct Line {
 // Splits a scenario text into lines of words. On a malformed line, returns its error.
 std::optional<std::string> parse(const std::string& text, std::vector<Line>& out);
 
+// The text as a scenario string: in double quotes, with the escapes the parser reads.
+std::string quote(const std::string& text);
+
 // Runs one file; prints failures as FILE:LINE: message. True when every line passed.
 bool runFile(const std::string& path, const Options& options, std::ostream& out);
+
+// Runs every ```scn block of a Markdown file as a scenario; returns how many failed.
+int runExamples(const std::string& path, const Options& options, std::ostream& out, int& passed);
 
 // Loads every screen and checks that each picture it names is in the assets folder.
 int checkPictures(const std::string& assetsDir, std::ostream& out);

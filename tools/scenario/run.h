@@ -1,0 +1,108 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <Qt>
+
+#include "platform/qt/qtclock.h"
+#include "platform/services.h"
+#include "shell/maaltafels.h"
+#include "tools/scenario/scenario.h"
+
+class QWidget;
+
+namespace mt::qt {
+class QtBinding;
+}
+
+namespace scenario {
+
+// A line that did not hold; the runner prints it as FILE:LINE: message.
+struct Failure {
+    std::string message;
+};
+
+[[noreturn]] void fail(std::string message);
+
+// One fresh program, started, driven line by line: headless, or through real widgets.
+class Run {
+public:
+    Run(const Options& options, std::ostream& out);
+    ~Run();
+    Run(const Run&) = delete;
+    Run& operator=(const Run&) = delete;
+
+    // Carries out one line of a scenario; throws Failure when it does not hold.
+    void line(const Line& l);
+    // Fails on a message box that nobody checked.
+    void finish();
+
+    // An input as the child gives it (click, menu, hover, type, settext, key, close): why it was
+    // refused, if it was. Throws Failure on a line that makes no sense (no such control).
+    std::optional<std::string> input(const Line& l);
+
+    Maaltafels& program() { return *m_program; }
+    const Maaltafels& program() const { return *m_program; }
+    mt::qt::QtBinding* binding() const { return m_qt.get(); }
+    mt::VirtualClock& clock() { return m_clock; }
+    mt::RecordingMessageBox& messageBoxes() { return m_box; }
+
+    // Every line that changed the program so far, as written: the way back to this state.
+    const std::vector<std::string>& history() const { return m_history; }
+
+    // With widgets: the first place where the widgets show something other than the model
+    // holds (every control's Visible, Enabled, Caption and Text, each window's caption,
+    // visibility and enabled flag, and the focus). Nothing without widgets.
+    std::optional<std::string> widgetMismatch() const;
+
+private:
+    std::optional<std::string> act(const Line& l, std::size_t at);
+    mt::Screen& screen(const std::string& name);
+    mt::Control& control(const std::string& path);
+    std::string unreachable(const mt::Control& c) const;
+    void settle();
+    void click(mt::Control& c);
+    void hoverWidget(QWidget* w);
+    void activateWindow(mt::Screen& s);
+    void focusBox(mt::TextBox& box);
+    void type(mt::TextBox& box, const std::string& text);
+    void settext(mt::TextBox& box, const std::string& text);
+    void key(mt::Screen& s, char32_t code);
+    void sendKey(mt::Screen& s, char32_t code);
+    // Shift+Tab and the arrows: keys without a character code, named in the scenario.
+    struct FocusKey {
+        Qt::Key qt;
+        std::optional<mt::Direction> arrow; // none: Shift+Tab
+    };
+    static std::optional<FocusKey> focusKeyNamed(const std::string& name);
+    void focusKey(mt::Screen& s, const FocusKey& k);
+    void wait(long long ms);
+    void shot(mt::Screen& s, const std::string& name);
+    mt::Value literal(const Line& l, std::size_t i);
+    mt::Value read(const std::string& path, std::optional<mt::Value>* shown);
+    void expect(const Line& l);
+
+    const Options& m_options;
+    std::ostream& m_out;
+    mt::VirtualClock m_clock;
+    mt::qt::QtClock m_realClock;
+    mt::RecordingMessageBox m_box;
+    mt::Random m_random;
+    mt::FixedMetrics m_metrics;
+    std::unique_ptr<mt::ProgramObserver> m_tracer;
+    std::unique_ptr<Maaltafels> m_program;
+    std::unique_ptr<mt::qt::QtBinding> m_qt;
+    std::vector<std::string> m_history;
+};
+
+// "cmdstarter(3)" -> ("cmdstarter", 3); "cmdstart" -> ("cmdstart", -1)
+std::pair<std::string, int> splitIndex(const std::string& word);
+
+// A label's text as the widget shows it: line breaks without the CR.
+std::string withoutCrLf(std::string s);
+
+} // namespace scenario

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace scenario {
+
+class Run;
+
+struct WalkOptions {
+    bool qt = false;
+    std::uint64_t seed = 1;
+    long long events = 10000; // in all, over as many fresh programs as it takes
+    int episode = 60;         // inputs for one fresh program at most
+    bool cover = false;       // fail unless every screen was on display at some point
+    long maxGrowthKb = -1;    // fail when resident memory grows more from 10 % of the walk to its end
+    bool keepGoing = false;   // count what the walks find instead of stopping at the first (not a crash)
+    std::string replay;       // where a failure's minimal scenario goes; empty: walk-SEED.scn
+};
+
+// Random walks over every screen the program defines, in a child process so that a crash is
+// caught too. Every input is checked: nothing crashes, the program does not end but by its own
+// way out, a screen is up and reachable, and with real widgets they show what the model holds;
+// from the last state of every walk a bounded search with the child's means must find the
+// choice board or the end. A failure prints the seed and a minimal scenario that replays it.
+// Returns the exit status.
+int walk(const WalkOptions& options, int argc, char** argv);
+
+// Why a child is stranded in the run's state, if it is: no screen is up and reachable, or a
+// bounded search with the child's means (way back, menu, expected answers, clicks, waiting out
+// the timers) finds neither the choice board nor the end.
+std::optional<std::string> strandedBy(const Run& run);
+
+// The model's state, one "SCREEN.CONTROL.Prop=value" a line, for comparing two runs.
+std::vector<std::string> stateOf(const Run& run);
+
+} // namespace scenario
