@@ -200,12 +200,9 @@ void Frmmaal4::toontellers() {
     Lbltotaal.setCaption(numberText(totaal));
 }
 
+// Load does what Activate does; at load the table buttons are in view, so the answer button goes.
 void Frmmaal4::Form_Load() {
-    centre();
-    teller = 0;
-    totaal = 0;
-    toontellers();
-    cmdnieuw.setVisible(false);
+    Form_Activate();
 }
 
 void Frmmaal4::Form_Activate() {

@@ -137,7 +137,8 @@ public:
     // shapes and lines take no mouse input at all.
     Control* clickTarget();
     const Control* clickTarget() const { return const_cast<Control*>(this)->clickTarget(); }
-    bool takesMouseMoves() const { return m_kind != Kind::Shape && m_kind != Kind::Line; }
+    // Clicks and moves: shapes and lines take neither.
+    bool takesMouse() const { return m_kind != Kind::Shape && m_kind != Kind::Line; }
     // Visible and enabled, with every container and the screen: the child can reach it.
     bool reachable() const;
     // This control and all its containers are visible.

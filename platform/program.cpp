@@ -154,7 +154,7 @@ void Program::click(Control& c) {
 
 void Program::mouseMove(Control& c) {
     dispatch([this, &c] {
-        if (c.takesMouseMoves() && c.reachable() && !m_boxOpen && c.MouseMove)
+        if (c.takesMouse() && c.reachable() && !m_boxOpen && c.MouseMove)
             c.MouseMove();
     });
 }
@@ -193,7 +193,7 @@ void Program::keyToControl(Screen& s, int keyAscii) {
 void Program::key(Screen& s, int keyAscii) {
     dispatch([this, &s, keyAscii] {
         // Code 0 is no key: KeyPress uses it for a swallowed one.
-        if (keyAscii <= 0 || !s.alive() || !s.visible() || !s.enabled() || m_boxOpen)
+        if (keyAscii <= 0 || !takesKeys(s))
             return;
         int k = keyAscii;
         s.Form_KeyPress(k);
@@ -208,7 +208,7 @@ int Program::keyPreview(Screen& s, int keyAscii) {
         return 0;
     int left = 0;
     dispatch([this, &s, keyAscii, &left] {
-        if (keyAscii <= 0 || !s.alive() || !s.visible() || !s.enabled() || m_boxOpen)
+        if (keyAscii <= 0 || !takesKeys(s))
             return;
         int k = keyAscii;
         s.Form_KeyPress(k);

@@ -94,25 +94,35 @@ void Screen::giveFocus(Control* c) {
     m_program.notifyFocus(*this);
 }
 
-Control* Screen::nextFocusable(Control* from) const {
+Control* Screen::nextFocusable(Control* from, bool back) const {
     const std::vector<Control*> order = tabOrder();
-    if (order.empty())
+    const std::size_t n = order.size();
+    if (n == 0)
         return nullptr;
     auto at = std::find(order.begin(), order.end(), from);
-    std::size_t start = at == order.end() ? order.size() - 1 : std::size_t(at - order.begin());
-    for (std::size_t step = 1; step <= order.size(); ++step) {
-        Control* c = order[(start + step) % order.size()];
+    // Without a control to start from, forward begins with the first and back with the last.
+    const std::size_t start = at != order.end() ? std::size_t(at - order.begin()) : back ? 0 : n - 1;
+    for (std::size_t step = 1; step <= n; ++step) {
+        Control* c = order[(start + (back ? n - step : step)) % n];
         if (c->focusable())
             return c;
     }
     return nullptr;
 }
 
-void Screen::tab() {
+void Screen::moveFocus(bool back) {
     if (!m_alive || !m_visible || !m_enabled)
         return;
-    if (Control* c = nextFocusable(m_focus))
+    if (Control* c = nextFocusable(m_focus, back))
         giveFocus(c);
+}
+
+void Screen::tab() {
+    moveFocus(false);
+}
+
+void Screen::tabBack() {
+    moveFocus(true);
 }
 
 void Screen::keepFocus() {
@@ -123,22 +133,6 @@ void Screen::keepFocus() {
 void Screen::focusOnActivate() {
     if (!m_focus || !m_focus->focusable())
         giveFocus(nextFocusable(nullptr));
-}
-
-void Screen::tabBack() {
-    const std::vector<Control*> order = tabOrder();
-    if (order.empty())
-        return;
-    const std::size_t n = order.size();
-    auto at = std::find(order.begin(), order.end(), m_focus);
-    std::size_t start = at == order.end() ? 0 : std::size_t(at - order.begin());
-    for (std::size_t step = 1; step <= n; ++step) {
-        Control* c = order[(start + n - step) % n];
-        if (c->canTakeFocus()) {
-            giveFocus(c);
-            return;
-        }
-    }
 }
 
 namespace {

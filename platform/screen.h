@@ -129,8 +129,11 @@ private:
     void keepFocus();
     // When the screen has become the active one.
     void focusOnActivate();
-    // The first focusable control after `from` in tab order, round to the start.
-    Control* nextFocusable(Control* from) const;
+    // The first focusable control after `from` in tab order (before it, going back), round the
+    // end to the other side.
+    Control* nextFocusable(Control* from, bool back = false) const;
+    // Tab (forward) and Shift+Tab (back), on a screen that is up.
+    void moveFocus(bool back);
 
     Program& m_program;
     std::string m_name;

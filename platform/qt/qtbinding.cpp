@@ -631,40 +631,9 @@ bool QtBinding::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (auto it = m_controlOf.find(watched); it != m_controlOf.end() && !it->second->takesMouseMoves())
-            return true; // shapes and lines take no mouse input
-        break;
     case QEvent::MouseButtonRelease:
-        if (auto it = m_controlOf.find(watched); it != m_controlOf.end()) {
-            const Kind kind = it->second->kind();
-            if (!it->second->takesMouseMoves())
-                return true;
-            // Labels and text boxes have no click signal of their own.
-            if ((kind == Kind::Label || kind == Kind::TextBox) &&
-                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-                m_program.click(*it->second);
-                // A label lets the release travel on to its frame, which would take it as a click too.
-                return kind == Kind::Label;
-            }
-        }
-        break;
     case QEvent::MouseMove:
-        if (auto it = m_controlOf.find(watched); it != m_controlOf.end() && !it->second->takesMouseMoves())
-            return true;
-        // A move that a child control ignored travels on to its parents; it is the child's alone.
-        if (auto* w = qobject_cast<QWidget*>(watched))
-            for (QWidget* c = w->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()); c && c != w;
-                 c = c->parentWidget())
-                if (m_controlOf.count(c))
-                    return false;
-        if (auto it = m_controlOf.find(watched); it != m_controlOf.end()) {
-            m_program.mouseMove(*it->second);
-        } else if (Screen* s = screenOf(watched)) {
-            auto win = m_windows.find(s);
-            if (win != m_windows.end() && watched == win->second->client)
-                m_program.mouseMove(*s);
-        }
-        break;
+        return mouseEvent(watched, static_cast<QMouseEvent*>(event));
     case QEvent::FocusIn:
         m_focusByActivation = static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason;
         break;
@@ -672,6 +641,42 @@ bool QtBinding::eventFilter(QObject* watched, QEvent* event) {
         if (m_options.followActivation)
             if (Screen* s = screenOf(watched); s && watched == window(*s))
                 m_program.activate(*s);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+bool QtBinding::mouseEvent(QObject* watched, QMouseEvent* event) {
+    auto it = m_controlOf.find(watched);
+    Control* c = it == m_controlOf.end() ? nullptr : it->second;
+    if (c && !c->takesMouse())
+        return true;
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        // Labels and text boxes have no click signal of their own.
+        if (c && (c->kind() == Kind::Label || c->kind() == Kind::TextBox) &&
+            event->button() == Qt::LeftButton) {
+            m_program.click(*c);
+            // A label lets the release travel on to its frame, which would take it as a click too.
+            return c->kind() == Kind::Label;
+        }
+        break;
+    case QEvent::MouseMove:
+        // A move that a child control ignored travels on to its parents; it is the child's alone.
+        if (auto* w = qobject_cast<QWidget*>(watched))
+            for (QWidget* child = w->childAt(event->position().toPoint()); child && child != w;
+                 child = child->parentWidget())
+                if (m_controlOf.count(child))
+                    return false;
+        if (c) {
+            m_program.mouseMove(*c);
+        } else if (Screen* s = screenOf(watched)) {
+            auto win = m_windows.find(s);
+            if (win != m_windows.end() && watched == win->second->client)
+                m_program.mouseMove(*s);
+        }
         break;
     default:
         break;

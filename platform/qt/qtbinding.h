@@ -13,6 +13,7 @@
 #include "platform/program.h"
 
 class QAction;
+class QMouseEvent;
 class QWidget;
 
 namespace mt::qt {
@@ -67,6 +68,9 @@ private:
     // The accessible name and description of a control's widget, from the model.
     void applyNames(Control& c);
     void linkToFrame(Window& w);
+    // Presses, releases and moves: shapes and lines swallow them, labels and text boxes are
+    // clicked on release, a move goes to the control under the mouse.
+    bool mouseEvent(QObject* watched, QMouseEvent* event);
     bool keyPressed(Screen& s, QEvent* event);
     Screen* screenOf(QObject* o) const;
 

@@ -5,7 +5,7 @@
 
 #include "platform/numbers.h"
 #include "platform/screen.h"
-#include "tools/scenario/scenario.h"
+#include "tools/scenario/run.h"
 
 namespace scenario {
 
@@ -82,7 +82,7 @@ std::vector<Answer> expectedAnswers(const mt::Screen& s) {
         const auto& box = static_cast<const mt::TextBox&>(*c);
         // A box that holds its answer already waits for nothing; typing it again may undo a check.
         if (auto a = expectedAnswer(box); a && box.text() != *a) {
-            const std::string where = s.name() + "." + c->fullName();
+            const std::string where = pathOf(*c);
             out.push_back({c, {"settext " + where + " \"\"", "type " + where + " " + quote(*a)}});
         }
     }
@@ -91,7 +91,7 @@ std::vector<Answer> expectedAnswers(const mt::Screen& s) {
             if (auto p = bordproduct(s))
                 if (const mt::Control* cell = s.control("lbl100veld", static_cast<int>(*p));
                     cell && cell->reachable())
-                    out.push_back({cell, {"click " + s.name() + "." + cell->fullName()}});
+                    out.push_back({cell, {"click " + pathOf(*cell)}});
     return out;
 }
 

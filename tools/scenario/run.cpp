@@ -41,6 +41,10 @@ std::pair<std::string, int> splitIndex(const std::string& word) {
     return {word.substr(0, open), index};
 }
 
+std::string pathOf(const mt::Control& c) {
+    return c.screen().name() + "." + c.fullName();
+}
+
 std::string withoutCrLf(std::string s) {
     std::string out;
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -98,16 +102,15 @@ public:
     void screenDiscarded(mt::Screen& s) override { m_out << "  unload " << s.name() << "\n"; }
     void controlChanged(mt::Control& c, mt::Prop p) override {
         if (p == mt::Prop::Geometry) {
-            line() << c.screen().name() << "." << c.fullName() << " at " << c.left() << "," << c.top() << " "
-                   << c.width() << "x" << c.height() << "\n";
+            line() << pathOf(c) << " at " << c.left() << "," << c.top() << " " << c.width() << "x"
+                   << c.height() << "\n";
             return;
         }
         const char* name = propName(p);
         if (!name)
             return;
         auto v = c.property(name);
-        line() << c.screen().name() << "." << c.fullName() << "." << name << "="
-               << (v ? mt::describe(*v) : "?") << "\n";
+        line() << pathOf(c) << "." << name << "=" << (v ? mt::describe(*v) : "?") << "\n";
     }
     void focusChanged(mt::Screen& s) override {
         line() << s.name() << " focus " << (s.focus() ? s.focus()->fullName() : "none") << "\n";
@@ -246,7 +249,7 @@ mt::Control& Run::control(const std::string& path) {
 }
 
 std::string Run::unreachable(const mt::Control& c) const {
-    const std::string where = c.screen().name() + "." + c.fullName();
+    const std::string where = pathOf(c);
     if (m_program->ended())
         return "the program has ended";
     if (m_program->messageBoxOpen())
@@ -440,16 +443,20 @@ void Run::key(mt::Screen& s, char32_t code) {
     sendKey(s, code);
 }
 
+// Where a key on the screen's window goes: the widget with the focus, else the window itself.
+QWidget* Run::keyTarget(mt::Screen& s) {
+    QWidget* top = m_qt->window(s);
+    QWidget* target = top->focusWidget();
+    return target && target->isVisible() ? target : top;
+}
+
 // A key press and release with the character's text, to whatever has the focus on the screen.
 void Run::sendKey(mt::Screen& s, char32_t code) {
     if (!m_qt) {
         m_program->key(s, static_cast<int>(code));
         return;
     }
-    QWidget* top = m_qt->window(s);
-    QWidget* target = top->focusWidget();
-    if (!target || !target->isVisible())
-        target = top;
+    QWidget* target = keyTarget(s);
     // Typing goes at the end of the text, as the scenario language says.
     if (auto* e = qobject_cast<QLineEdit*>(target))
         e->end(false);
@@ -477,11 +484,7 @@ void Run::focusKey(mt::Screen& s, const FocusKey& k) {
         return;
     }
     activateWindow(s);
-    QWidget* top = m_qt->window(s);
-    QWidget* target = top->focusWidget();
-    if (!target || !target->isVisible())
-        target = top;
-    QTest::keyClick(target, k.qt, k.arrow ? Qt::NoModifier : Qt::ShiftModifier);
+    QTest::keyClick(keyTarget(s), k.qt, k.arrow ? Qt::NoModifier : Qt::ShiftModifier);
 }
 
 void Run::wait(long long ms) {
@@ -578,11 +581,10 @@ std::optional<std::string> Run::widgetMismatch() const {
     if (!m_qt)
         return std::nullopt;
     for (mt::Screen* s : m_program->loadedScreens()) {
-        for (const char* prop : {"Visible", "Enabled", "Caption"}) {
+        const std::pair<const char*, Value> window[] = {
+            {"Visible", s->visible()}, {"Enabled", s->enabled()}, {"Caption", s->caption()}};
+        for (const auto& [prop, model] : window) {
             const auto shown = m_qt->shown(*s, prop);
-            const Value model = prop[0] == 'V'   ? Value{s->visible()}
-                                : prop[0] == 'E' ? Value{s->enabled()}
-                                                 : Value{s->caption()};
             if (!shown)
                 return s->name() + " has no window";
             if (*shown != model)
@@ -604,9 +606,8 @@ std::optional<std::string> Run::widgetMismatch() const {
                     if (auto* text = std::get_if<std::string>(&*model))
                         model = withoutCrLf(*text);
                 if (!model || *model != *shown)
-                    return "the widget of " + s->name() + "." + c->fullName() + "." + prop + " shows " +
-                           mt::describe(*shown) + ", the model holds " +
-                           (model ? mt::describe(*model) : "nothing");
+                    return "the widget of " + pathOf(*c) + "." + prop + " shows " + mt::describe(*shown) +
+                           ", the model holds " + (model ? mt::describe(*model) : "nothing");
             }
     }
     return std::nullopt;

@@ -72,6 +72,7 @@ private:
     void type(mt::TextBox& box, const std::string& text);
     void settext(mt::TextBox& box, const std::string& text);
     void key(mt::Screen& s, char32_t code);
+    QWidget* keyTarget(mt::Screen& s);
     void sendKey(mt::Screen& s, char32_t code);
     // Shift+Tab and the arrows: keys without a character code, named in the scenario.
     struct FocusKey {
@@ -101,6 +102,9 @@ private:
 
 // "cmdstarter(3)" -> ("cmdstarter", 3); "cmdstart" -> ("cmdstart", -1)
 std::pair<std::string, int> splitIndex(const std::string& word);
+
+// "frmmaal4.txtproduct", "frmbasis.Command2": how a scenario names a control.
+std::string pathOf(const mt::Control& c);
 
 // A label's text as the widget shows it: line breaks without the CR.
 std::string withoutCrLf(std::string s);

@@ -208,8 +208,7 @@ int checkPictures(const std::string& assetsDir, std::ostream& out) {
             if (c->picture().empty() || !seen.insert(c->picture()).second)
                 continue;
             if (!std::filesystem::exists(assetsDir + "/" + c->picture() + ".svg")) {
-                out << "missing picture: assets/" << c->picture() << ".svg (" << name << "." << c->fullName()
-                    << ")\n";
+                out << "missing picture: assets/" << c->picture() << ".svg (" << pathOf(*c) << ")\n";
                 ++missing;
             }
         }

@@ -94,10 +94,6 @@ std::unique_ptr<Run> replay(const std::vector<std::string>& lines) {
     return run;
 }
 
-std::string path(const mt::Control& c) {
-    return c.screen().name() + "." + c.fullName();
-}
-
 bool up(const mt::Screen& s) {
     return s.alive() && s.visible() && s.enabled();
 }
@@ -141,10 +137,10 @@ std::vector<Move> movesFrom(Run& run) {
             if (!c->reachable())
                 continue;
             if (c->kind() == mt::Kind::MenuItem && c->Click)
-                out.push_back({Move::Menu, {"menu " + path(*c)}, c});
+                out.push_back({Move::Menu, {"menu " + pathOf(*c)}, c});
             else if (clickable(*c))
                 out.push_back(
-                    {c->kind() == mt::Kind::Button ? Move::Button : Move::Click, {"click " + path(*c)}, c});
+                    {c->kind() == mt::Kind::Button ? Move::Button : Move::Click, {"click " + pathOf(*c)}, c});
         }
     }
     return out;
@@ -387,13 +383,13 @@ public:
         case 1:
             if (!boxes.empty()) {
                 const auto& box = static_cast<const mt::TextBox&>(*pick(boxes));
-                return "type " + path(box) + " " + quote(text(box));
+                return "type " + pathOf(box) + " " + quote(text(box));
             }
             break;
         case 2:
             if (!boxes.empty()) {
                 const auto& box = static_cast<const mt::TextBox&>(*pick(boxes));
-                return "settext " + path(box) + " " + quote(chance(0.1) ? std::string() : text(box));
+                return "settext " + pathOf(box) + " " + quote(chance(0.1) ? std::string() : text(box));
             }
             break;
         case 3:
@@ -408,7 +404,7 @@ public:
             return "wait " + std::to_string(duration());
         case 5:
             if (!controls.empty() && chance(0.7))
-                return "hover " + path(*pick(controls));
+                return "hover " + pathOf(*pick(controls));
             if (!shown.empty())
                 return "hover " + pick(shown)->name();
             break;
@@ -422,11 +418,11 @@ public:
             break;
         case 7:
             if (!menus.empty())
-                return "menu " + path(*pick(menus));
+                return "menu " + pathOf(*pick(menus));
             break;
         }
         if (!controls.empty())
-            return "click " + path(*pick(controls));
+            return "click " + pathOf(*pick(controls));
         return "wait " + std::to_string(duration());
     }
 
@@ -447,15 +443,15 @@ private:
         const mt::Control* c = pick(s->controls());
         switch (c->kind()) {
         case mt::Kind::TextBox:
-            return (chance(0.5) ? "type " : "settext ") + path(*c) + " " +
+            return (chance(0.5) ? "type " : "settext ") + pathOf(*c) + " " +
                    quote(text(static_cast<const mt::TextBox&>(*c)));
         case mt::Kind::MenuItem:
-            return "menu " + path(*c);
+            return "menu " + pathOf(*c);
         case mt::Kind::Timer:
         case mt::Kind::Menu:
             return "hover " + s->name();
         default:
-            return (chance(0.8) ? "click " : "hover ") + path(*c);
+            return (chance(0.8) ? "click " : "hover ") + pathOf(*c);
         }
     }
 
@@ -560,7 +556,7 @@ std::map<std::string, std::vector<std::string>> routes() {
         for (mt::Screen* s : run.program().loadedScreens())
             for (const mt::Control* c : s->controls())
                 if (c->reachable() && c->Click && (c->kind() == mt::Kind::MenuItem || clickable(*c)))
-                    out.push_back((c->kind() == mt::Kind::MenuItem ? "menu " : "click ") + path(*c));
+                    out.push_back((c->kind() == mt::Kind::MenuItem ? "menu " : "click ") + pathOf(*c));
         return out;
     };
     while (!queue.empty() && to.size() < wanted && budget > 0) {
@@ -600,8 +596,7 @@ int work(const WalkOptions& w, int journalFd, int findingsFd, int argc, char** a
     std::unique_ptr<QApplication> app;
     if (w.qt)
         app = std::make_unique<QApplication>(argc, argv);
-    Options options;
-    options.qt = w.qt;
+    const Options options{.qt = w.qt};
     const auto paths = routes();
     std::vector<std::string> targets;
     for (const auto& [name, route] : paths)
@@ -729,8 +724,7 @@ bool failsAgain(const WalkOptions& w, const std::vector<std::string>& lines, Fou
         std::unique_ptr<QApplication> app;
         if (w.qt)
             app = std::make_unique<QApplication>(argc, argv);
-        Options options;
-        options.qt = w.qt;
+        const Options options{.qt = w.qt};
         Journal journal(fd);
         Stats stats;
         std::size_t at = 0;
@@ -806,8 +800,8 @@ std::vector<std::string> stateOf(const Run& run) {
                       mt::describe(s->caption()) + " focus " +
                       (s->focus() ? s->focus()->fullName() : "none"));
         for (const mt::Control* c : s->controls()) {
-            std::string l = s->name() + "." + c->fullName() + (c->visible() ? "" : " hidden") +
-                            (c->enabled() ? "" : " off") + " " + mt::describe(c->caption());
+            std::string l = pathOf(*c) + (c->visible() ? "" : " hidden") + (c->enabled() ? "" : " off") +
+                            " " + mt::describe(c->caption());
             if (c->kind() == mt::Kind::TextBox)
                 l += " text " + mt::describe(static_cast<const mt::TextBox&>(*c).text());
             if (c->kind() == mt::Kind::Timer && static_cast<const mt::Timer&>(*c).running())
@@ -898,12 +892,12 @@ int walk(const WalkOptions& w, int argc, char** argv) {
         report(w, kind, block, "failed", replayFile(w, written++), argc, argv);
     }
     const Found kind = kindOf(status);
-    if (kind == Found::Crash || !w.keepGoing)
-        if (kind != Found::Uncovered &&
-            kind != Found::Grown) // figures of the whole walk: no one walk to replay
-            report(w, kind, journal,
-                   kind == Found::Crash ? "crashed (" + describeStatus(status) + ")" : "failed",
-                   replayFile(w, written++), argc, argv);
+    // Coverage and memory are figures of the whole walk: there is no one walk to replay.
+    const bool wholeWalk = kind == Found::Uncovered || kind == Found::Grown;
+    // A walk that kept going has reported its findings above; only a crash is left.
+    if (!wholeWalk && (kind == Found::Crash || !w.keepGoing))
+        report(w, kind, journal, kind == Found::Crash ? "crashed (" + describeStatus(status) + ")" : "failed",
+               replayFile(w, written++), argc, argv);
     return 1;
 }
 
