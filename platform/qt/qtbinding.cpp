@@ -519,7 +519,8 @@ void QtBinding::place(const Screen& s, Window& w) {
     }
     const QRect area = m_options.workArea;
     // Qt's offscreen platform draws no frames.
-    const QMargins m = QGuiApplication::platformName() == QLatin1String("offscreen") ? QMargins() : m_frame;
+    const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
+    const QMargins m = m_options.frame.value_or(offscreen ? QMargins() : m_frame);
     QPoint at = area.topLeft() +
                 QPoint(px(s.left()) - (m.left() + m.right()) / 2, px(s.top()) - (m.top() + m.bottom()) / 2);
     at.setX(std::max(at.x(), area.left()));
