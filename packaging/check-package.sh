@@ -62,6 +62,17 @@ for size in "${icon_sizes[@]}"; do
     [[ "$dims" == "${size}x${size}" ]] || fail "the ${size}x${size} icon is $dims pixels"
 done
 
+# The licence, the GPL version 3 or later: in the metainfo, in Debian's machine-readable copyright
+# file, and in full beside the sources.
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$tmp/root/usr/share/metainfo/$app.metainfo.xml" ||
+    fail "the metainfo's project_license is not GPL-3.0-or-later"
+copyright=$tmp/root/usr/share/doc/maaltafels/copyright
+[[ "$(head -n 1 "$copyright")" == "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ]] ||
+    fail "the copyright file is not in Debian's machine-readable format"
+grep -qx 'Files: \*' "$copyright" && grep -qx 'License: GPL-3+' "$copyright" ||
+    fail "the copyright file does not put every file under GPL-3+"
+cmp -s LICENSE /usr/share/common-licenses/GPL-3 || fail "LICENSE is not the text of the GPL version 3"
+
 # The validators: desktop-file-validate prints warnings but exits 0 on them, so any output fails.
 echo "check-package: desktop-file-validate"
 out=$(desktop-file-validate "$tmp/root/usr/share/applications/$app.desktop" 2>&1) || {
