@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package (make package) and checks it as a school's administrator would get it:
-# its files at their standard paths, the launcher entry and the AppStream metainfo through their
-# validators (no errors, no warnings), lintian (no errors), and the program unpacked from the
-# package starting, offscreen and on an X display with its window icon.
+# its files at their standard paths, its licence, the launcher entry and the AppStream metainfo
+# through their validators (no errors, no warnings), lintian (no errors, no hardening tags), and
+# the program unpacked from the package starting, offscreen and on an X display with its window
+# icon.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -86,7 +87,9 @@ out=$(desktop-file-validate "$tmp/root/usr/share/applications/$app.desktop" 2>&1
 echo "check-package: appstreamcli validate-tree --no-net --strict --pedantic"
 appstreamcli validate-tree --no-net --strict --pedantic "$tmp/root" || fail "appstreamcli found errors or warnings"
 echo "check-package: lintian --display-info --pedantic"
-lintian --display-info --pedantic --fail-on error "$deb" || fail "lintian found errors"
+lintian --display-info --pedantic --fail-on error "$deb" | tee "$tmp/lintian" || fail "lintian found errors"
+# The Release build is hardened (stack protector, fortify, RELRO and BIND_NOW, PIE): no hardening tag.
+! grep -q 'hardening-' "$tmp/lintian" || fail "lintian finds the program not fully hardened"
 
 # The unpacked program, offscreen: it must come up and still be running two seconds later.
 echo "check-package: starting the unpacked program offscreen"
