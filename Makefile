@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Maaltafels build entry points.
 #   make run            build (Release) and start the program
 #   make test           build (Debug, sanitizers) and run the tests; WERROR=1 turns warnings into errors

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package (make package) and checks it as a school's administrator would get it:
 # its files at their standard paths, its licence, the launcher entry and the AppStream metainfo
 # through their validators (no errors, no warnings), lintian (no errors, no hardening tags), and

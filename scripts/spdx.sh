@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence line at the top of every source file that lacks it: "// SPDX-..." in C++, "# SPDX-..."
 # in shell scripts, CMake files and Makefiles, below a #! line where there is one. Running it again
 # changes nothing. With --check it changes nothing either, lists the files without the line and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every unit test file and every scenario file is picked up here; none can be left out.
 find_package(GTest REQUIRED)
 include(GoogleTest)
@@ -77,3 +78,6 @@ file(GLOB_RECURSE QT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_
 add_executable(qt-tests ${CMAKE_SOURCE_DIR}/tests/qtmain.cpp ${QT_TEST_SOURCES} ${QRC})
 target_link_libraries(qt-tests PRIVATE screens qtbinding Qt6::Test GTest::gtest)
 gtest_discover_tests(qt-tests DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# Every source file carries its licence line.
+add_test(NAME sources-carry-their-licence COMMAND ${CMAKE_SOURCE_DIR}/scripts/spdx.sh --check)
