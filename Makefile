@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Maaltafels build entry points.
 #   make run            build (Release) and start the program
 #   make test           build (Debug, sanitizers) and run the tests; WERROR=1 turns warnings into errors
@@ -5,6 +6,7 @@
 #   make soak           long random walks over every screen, with sanitizers and on Release
 #   make fuzz           fuzz the number rules with libFuzzer (clang) for FUZZ_SECONDS
 #   make package        build (Release) and make a Debian package of it with CPack
+#   make docs           redraw every picture in docs/ from the scenario file beside it
 #   make format         reformat the sources; make format-check only checks them
 #   make clean          remove build/
 
@@ -25,7 +27,7 @@ SOURCE_DIRS := $(wildcard platform shell drill aklas learn product automation bi
 NO_DISPLAY := make run: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); \
               start it from a desktop session, or try: xvfb-run make run
 
-.PHONY: all setup release run test soak fuzz bench package format format-check clean
+.PHONY: all setup release run test soak fuzz bench package docs format format-check clean
 
 all: release
 
@@ -89,6 +91,15 @@ bench: release
 
 package: release
 	cmake --build build/release --target package
+
+# docs/NAME.png is the shot of docs/NAME.scn on real widgets, offscreen; the launcher icons are
+# the ones the build draws for the package, side by side.
+docs: setup
+	$(call configure,build/release,$(RELEASE_OPTIONS))
+	cmake --build build/release --target maaltafels-scenario packaging-files
+	QT_QPA_PLATFORM=offscreen build/release/bin/maaltafels-scenario --qt --shots docs docs/*.scn
+	build/release/bin/maaltafels-rendericon --sheet docs/launcher-icon.png \
+	    packaging/nl.maaltafels.Maaltafels.desktop build/release/icons 16 48 256
 
 # Runs clang-format with the given flags on every *.cpp and *.h in SOURCE_DIRS.
 clang_format = $(if $(SOURCE_DIRS),find $(SOURCE_DIRS) -type f \( -name '*.cpp' -o -name '*.h' \) -print0 \

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "product/regels.h"
 
 #include "platform/numbers.h"
@@ -31,8 +32,8 @@ std::string gelezen(std::string_view tekst) {
     return mt::isNumeric(tekst) ? std::string(tekst) : "0";
 }
 
-double antwoordwaarde(std::string_view tekst) {
-    return mt::toNumber(tekst).value_or(0);
+mt::Decimal antwoordwaarde(std::string_view tekst) {
+    return mt::toDecimal(tekst).value_or(mt::Decimal{});
 }
 
 } // namespace product
