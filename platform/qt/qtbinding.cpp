@@ -242,6 +242,7 @@ void QtBinding::makeWidget(Control& c, Window& w) {
         if (box.readOnly()) {
             // Only shows: no caret, no typing, no selecting, and the clicks go to what holds it.
             e->setReadOnly(true);
+            e->setFrame(false);
             e->setFocusPolicy(Qt::NoFocus);
             e->setAttribute(Qt::WA_TransparentForMouseEvents);
         } else {

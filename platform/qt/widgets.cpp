@@ -122,9 +122,14 @@ QRectF PictureButton::innerBox() const {
     return QRectF(rect()).adjusted(5, 5, -5, -5);
 }
 
+QRectF PictureButton::captionBox() const {
+    // Inside the outline; on a small button the focus rings may run over the caption's edge.
+    return QRectF(rect()).adjusted(2, 2, -2, -2);
+}
+
 PictureButton::Layout PictureButton::layout() const {
     const QRectF inner = innerBox();
-    Layout l{inner, inner};
+    Layout l{inner, captionBox()};
     if (m_picture) {
         const QSizeF pic = m_picture->defaultSize();
         const bool banner = pic.height() > 0 && pic.width() / pic.height() >= 2.5;

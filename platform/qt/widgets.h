@@ -76,6 +76,7 @@ private:
         QRectF picture, caption;
     };
     QRectF innerBox() const;
+    QRectF captionBox() const;
     Layout layout() const;
 
     QColor m_fill, m_text;
