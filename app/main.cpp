@@ -1,13 +1,20 @@
+#include <cstdio>
+
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QTimer>
 
+#include "app/desktop.h"
 #include "platform/qt/qtbinding.h"
 #include "platform/qt/qtclock.h"
 #include "shell/maaltafels.h"
 
 int main(int argc, char** argv) {
+    if (const auto why = whyNoDesktop()) {
+        std::fputs(why->c_str(), stderr);
+        return 1;
+    }
     // Plain widgets need no OpenGL: skipping its set-up saves start-up time and memory.
     if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
