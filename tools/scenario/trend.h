@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+namespace scenario {
+
+// Resident memory after so many inputs of a walk.
+struct MemorySample {
+    long long inputs = 0;
+    long kb = 0;
+};
+
+// Where resident memory is heading: the least-squares line through the samples past the warm-up.
+struct MemoryTrend {
+    double kbPerMillion = 0; // the line's slope, in kB per million inputs
+    double fromKb = 0;       // the line at the first sample it was fitted to
+    double toKb = 0;         // and at the last
+    std::size_t samples = 0; // it was fitted to; a line needs two
+};
+
+// Caches that fill and drain move resident memory by megabytes either way; a leak keeps it
+// rising as long as inputs come. The first `warmUp` share of the inputs is left out: every cache
+// fills there.
+MemoryTrend memoryTrend(const std::vector<MemorySample>& samples, long long inputs, double warmUp = 0.1);
+
+} // namespace scenario
