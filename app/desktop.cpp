@@ -33,11 +33,12 @@ std::vector<std::string> platforms() {
     return out;
 }
 
-bool xReachable() {
+xcb_connection_t* openX() {
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool reachable = xcb_connection_has_error(connection) == 0;
+    if (xcb_connection_has_error(connection) == 0)
+        return connection;
     xcb_disconnect(connection);
-    return reachable;
+    return nullptr;
 }
 
 // Where libwayland would connect: WAYLAND_DISPLAY (wayland-0 when empty), a path of its own or
@@ -84,32 +85,40 @@ std::string tried(const std::vector<std::string>& variables, bool dutch) {
 
 } // namespace
 
-std::optional<std::string> whyNoDesktop() {
+DesktopCheck::DesktopCheck() {
     std::vector<std::string> variables; // of the displays tried in vain
     const auto missed = [&](const std::string& variable) {
         if (std::find(variables.begin(), variables.end(), variable) == variables.end())
             variables.push_back(variable);
     };
     for (const std::string& name : platforms()) {
-        if (name == "offscreen" || name == "minimal")
-            return "maaltafels: QT_QPA_PLATFORM=" + env("QT_QPA_PLATFORM") +
-                   " shows no windows; start the program without it\n";
+        if (name == "offscreen" || name == "minimal") {
+            m_problem = "maaltafels: QT_QPA_PLATFORM=" + env("QT_QPA_PLATFORM") +
+                        " shows no windows; start the program without it\n";
+            return;
+        }
         if (name == "xcb") {
-            if (xReachable())
-                return std::nullopt;
+            m_x = openX();
+            if (m_x)
+                return;
             missed("DISPLAY");
         } else if (name.rfind("wayland", 0) == 0) {
             if (waylandReachable())
-                return std::nullopt;
+                return;
             missed("WAYLAND_DISPLAY");
         } else {
             // A framebuffer, a VNC server...: whether that shows a window is the platform's own affair.
-            return std::nullopt;
+            return;
         }
     }
-    return "maaltafels: geen scherm gevonden (" + tried(variables, true) +
-           "); start het programma in een bureaubladsessie, of om te testen met xvfb-run maaltafels\n"
-           "maaltafels: no display found (" +
-           tried(variables, false) +
-           "); start the program in a desktop session, or for a test with xvfb-run maaltafels\n";
+    m_problem = "maaltafels: geen scherm gevonden (" + tried(variables, true) +
+                "); start het programma in een bureaubladsessie, of om te testen met xvfb-run maaltafels\n"
+                "maaltafels: no display found (" +
+                tried(variables, false) +
+                "); start the program in a desktop session, or for a test with xvfb-run maaltafels\n";
+}
+
+DesktopCheck::~DesktopCheck() {
+    if (m_x)
+        xcb_disconnect(m_x);
 }

@@ -11,8 +11,10 @@
 #include "shell/maaltafels.h"
 
 int main(int argc, char** argv) {
-    if (const auto why = whyNoDesktop()) {
-        std::fputs(why->c_str(), stderr);
+    // Kept to the end: it holds the display open for Qt.
+    const DesktopCheck desktop;
+    if (desktop.problem()) {
+        std::fputs(desktop.problem()->c_str(), stderr);
         return 1;
     }
     // Plain widgets need no OpenGL: skipping its set-up saves start-up time and memory.
