@@ -1,9 +1,11 @@
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
 
 #include "tools/scenario/trend.h"
 
+using scenario::leaking;
 using scenario::MemorySample;
 using scenario::memoryTrend;
 
@@ -49,15 +51,24 @@ TEST(MemoryTrend, LeavesTheWarmUpOut) {
     EXPECT_NEAR(memoryTrend(samples, inputs, 0.5).toKb, 45'000, 1);
 }
 
-// Megabytes of cache that come and go stay well under a bound that a kilobyte leaked every few
-// inputs passes by far: the noise of a long walk, and a leak under that noise.
-TEST(MemoryTrend, TellsALeakFromCachesThatComeAndGo) {
-    const long long inputs = 1'000'000;
-    const auto steady = memoryTrend(sampled(inputs, cacheNoise), inputs);
-    EXPECT_LT(std::abs(steady.kbPerMillion), 2'000);
-    const auto leaking =
-        memoryTrend(sampled(inputs, [](double at) { return cacheNoise(at) + at / 5; }), inputs);
-    EXPECT_GT(leaking.kbPerMillion - steady.kbPerMillion, 190'000);
+// A leak rises fast and far. A short walk's caches rise fast, not far; a long walk's come and go
+// by megabytes; neither is a leak, and a kilobyte kept every five inputs is, under either.
+TEST(MemoryTrend, TellsALeakFromCachesThatFillAndDrain) {
+    constexpr double bound = 32 * 1024; // kB per million inputs
+    const auto trend = [](long long inputs, auto kb) { return memoryTrend(sampled(inputs, kb), inputs); };
+    const auto filling = [](double at) { return 34'000 + 3'000 * std::min(1.0, at / 5'000); };
+    const auto leak = [](double at) { return at / 5; };
+
+    EXPECT_GT(trend(5'000, filling).kbPerMillion, 10 * bound);
+    EXPECT_FALSE(leaking(trend(5'000, filling), bound)) << "a short walk still filling its caches";
+    EXPECT_FALSE(leaking(trend(1'000'000, cacheNoise), bound)) << "caches that come and go";
+    EXPECT_FALSE(leaking(trend(10'000'000, [](double at) { return 40'000 + at / 500; }), bound))
+        << "a slow rise, however far: 2 MB a million, 18 MB in all";
+
+    EXPECT_TRUE(leaking(trend(100'000, [&](double at) { return filling(at) + leak(at); }), bound));
+    EXPECT_TRUE(leaking(trend(1'000'000, [&](double at) { return cacheNoise(at) + leak(at); }), bound));
+    EXPECT_FALSE(leaking(trend(20'000, [&](double at) { return filling(at) + leak(at); }), bound))
+        << "too short to rise further than caches could";
 }
 
 // No samples past the warm-up, or one: no line, and no division by nothing.

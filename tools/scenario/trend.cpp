@@ -34,4 +34,8 @@ MemoryTrend memoryTrend(const std::vector<MemorySample>& samples, long long inpu
     return trend;
 }
 
+bool leaking(const MemoryTrend& trend, double maxKbPerMillion) {
+    return trend.kbPerMillion > maxKbPerMillion && trend.toKb - trend.fromKb > cachesKb;
+}
+
 } // namespace scenario

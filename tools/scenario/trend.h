@@ -24,4 +24,11 @@ struct MemoryTrend {
 // fills there.
 MemoryTrend memoryTrend(const std::vector<MemorySample>& samples, long long inputs, double warmUp = 0.1);
 
+// What Qt's caches may still take on after the warm-up of a short walk: a rise smaller than this
+// says nothing, however steep.
+constexpr double cachesKb = 8 * 1024;
+
+// A leak: the line rises faster than `maxKbPerMillion`, and by more than the caches could hold.
+bool leaking(const MemoryTrend& trend, double maxKbPerMillion);
+
 } // namespace scenario

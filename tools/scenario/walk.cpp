@@ -714,9 +714,11 @@ int work(const WalkOptions& w, int journalFd, int findingsFd, int argc, char** a
     for (const auto& [kind, n] : stats.found)
         if (n > 0)
             return static_cast<int>(kind);
-    if (w.maxTrendKb >= 0 && trend.kbPerMillion > static_cast<double>(w.maxTrendKb)) {
+    if (w.maxTrendKb >= 0 && leaking(trend, static_cast<double>(w.maxTrendKb))) {
         std::cout << "walk: resident memory rises by " << std::setprecision(0) << trend.kbPerMillion
-                  << " kB per million inputs, more than " << w.maxTrendKb << std::endl;
+                  << " kB per million inputs, more than " << w.maxTrendKb << ", and by "
+                  << (trend.toKb - trend.fromKb) / 1024 << " MB in all, more than the " << cachesKb / 1024
+                  << " MB caches may take" << std::endl;
         return static_cast<int>(Found::Grown);
     }
     return 0;
