@@ -42,13 +42,18 @@ TEST(MemoryTrend, FindsTheSlopeOfAStraightLine) {
     }
 }
 
-// Everything fills in the first tenth; only what comes after counts.
+// Everything fills in the first tenth, and in a short walk in its first thousand inputs; only what
+// comes after counts.
 TEST(MemoryTrend, LeavesTheWarmUpOut) {
     const long long inputs = 200'000;
     const auto samples = sampled(inputs, [&](double at) { return at < 15'000 ? 30'000 + at : 45'000.0; });
     EXPECT_NEAR(memoryTrend(samples, inputs).kbPerMillion, 0, 1);
     EXPECT_GT(memoryTrend(samples, inputs, 0).kbPerMillion, 10'000) << "the same samples, warm-up and all";
     EXPECT_NEAR(memoryTrend(samples, inputs, 0.5).toKb, 45'000, 1);
+
+    const auto start = sampled(5'000, [&](double at) { return at < 900 ? 16'000 + 20 * at : 34'000.0; });
+    EXPECT_NEAR(memoryTrend(start, 5'000).kbPerMillion, 0, 1);
+    EXPECT_EQ(memoryTrend(start, 5'000).samples, 801u) << "from the thousandth input on";
 }
 
 // A leak rises fast and far. A short walk's caches rise fast, not far; a long walk's come and go
@@ -74,7 +79,7 @@ TEST(MemoryTrend, TellsALeakFromCachesThatFillAndDrain) {
 // No samples past the warm-up, or one: no line, and no division by nothing.
 TEST(MemoryTrend, NeedsTwoSamplesForALine) {
     EXPECT_EQ(memoryTrend({}, 0).samples, 0u);
-    const auto one = memoryTrend({{0, 100}, {500, 40'000}}, 1000);
+    const auto one = memoryTrend({{0, 100}, {1500, 40'000}}, 1500);
     EXPECT_EQ(one.samples, 1u);
     EXPECT_EQ(one.kbPerMillion, 0);
     EXPECT_EQ(one.toKb, 40'000);

@@ -1,9 +1,11 @@
 #include "tools/scenario/trend.h"
 
+#include <algorithm>
+
 namespace scenario {
 
 MemoryTrend memoryTrend(const std::vector<MemorySample>& samples, long long inputs, double warmUp) {
-    const double start = warmUp * static_cast<double>(inputs);
+    const double start = std::max(warmUp * static_cast<double>(inputs), static_cast<double>(warmUpInputs));
     double n = 0, sx = 0, sy = 0, first = 0, last = 0;
     for (const MemorySample& s : samples)
         if (s.inputs >= start) {

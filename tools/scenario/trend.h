@@ -19,9 +19,12 @@ struct MemoryTrend {
     std::size_t samples = 0; // it was fitted to; a line needs two
 };
 
+// The inputs in which every screen's first windows, pictures and fonts are made, at the least.
+constexpr long long warmUpInputs = 1000;
+
 // Caches that fill and drain move resident memory by megabytes either way; a leak keeps it
-// rising as long as inputs come. The first `warmUp` share of the inputs is left out: every cache
-// fills there.
+// rising as long as inputs come. The warm-up is left out: the first `warmUp` share of the inputs,
+// and at least the first `warmUpInputs`.
 MemoryTrend memoryTrend(const std::vector<MemorySample>& samples, long long inputs, double warmUp = 0.1);
 
 // What Qt's caches may still take on after the warm-up of a short walk: a rise smaller than this

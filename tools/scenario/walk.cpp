@@ -700,8 +700,8 @@ int work(const WalkOptions& w, int journalFd, int findingsFd, int argc, char** a
               << count({Found::Stranded}) << " stranded, " << count({Found::Ended, Found::Error})
               << " other failures; " << stats.seen.size() << " of " << stats.seen.size() + missed.size()
               << " screens on display; resident memory " << memory.front().kb / 1024.0 << " MB at the start, "
-              << memory.back().kb / 1024.0 << " MB at the end; past the first tenth, a trend of "
-              << std::showpos << trend.kbPerMillion / 1024.0 << std::noshowpos << " MB per million inputs ("
+              << memory.back().kb / 1024.0 << " MB at the end; past the warm-up, a trend of " << std::showpos
+              << trend.kbPerMillion / 1024.0 << std::noshowpos << " MB per million inputs ("
               << trend.fromKb / 1024.0 << " to " << trend.toKb / 1024.0 << " MB over " << trend.samples
               << " samples)" << std::endl;
     if (w.cover && !missed.empty()) {
