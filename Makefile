@@ -18,7 +18,8 @@ FUZZ_SECONDS ?= 30
 SOAK_SEED ?= $(shell date +%s)
 SOAK_EVENTS ?= 1000000
 SOAK_QT_EVENTS ?= 200000
-# Past the first tenth of a soak, resident memory may rise this fast, in kB per million inputs.
+# Past the warm-up, resident memory may rise this fast, in kB per million inputs (a rise within
+# what caches may take, 8 MB, passes however fast).
 SOAK_TREND_KB ?= 32768
 
 SOURCE_DIRS := $(wildcard platform shell drill aklas learn product automation bignumbers app tools tests)
