@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # usage: desktop.sh CASE PROGRAM
 # Starts the program where it can show no window and checks that it says why, in exactly the
 # lines expected, and exits with status 1: an abort or a crash would give 128 + its signal.
