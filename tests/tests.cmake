@@ -76,7 +76,7 @@ target_compile_definitions(unit-tests PRIVATE NUMBER_CORPUS="${CMAKE_SOURCE_DIR}
 # holds the QApplication and the pictures.
 file(GLOB_RECURSE QT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_qtest.cpp)
 add_executable(qt-tests ${CMAKE_SOURCE_DIR}/tests/qtmain.cpp ${QT_TEST_SOURCES} ${QRC})
-target_link_libraries(qt-tests PRIVATE scenario GTest::gtest)
+target_link_libraries(qt-tests PRIVATE scenario qtbinding Qt6::Test GTest::gtest)
 # The fit check reads every scenario, for the captions the program writes along the way.
 target_compile_definitions(qt-tests PRIVATE SCENARIO_DIR="${CMAKE_SOURCE_DIR}/tests")
 gtest_discover_tests(qt-tests DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

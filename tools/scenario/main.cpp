@@ -9,6 +9,7 @@
 
 #include <QApplication>
 
+#include "tools/scenario/qtdriver.h"
 #include "tools/scenario/scenario.h"
 #include "tools/scenario/walk.h"
 
@@ -51,14 +52,14 @@ int main(int argc, char** argv) {
     qtDefault = qInstallMessageHandler(quietKeys);
     scenario::Options options;
     scenario::WalkOptions walk;
-    bool walking = false;
+    bool walking = false, qt = false;
     std::vector<std::string> files, examples;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
         long long n = 0;
         if (arg == "--qt") {
-            options.qt = walk.qt = true;
+            qt = true;
         } else if (arg == "--realtime") {
             options.realtime = true;
         } else if (arg == "--trace") {
@@ -103,22 +104,24 @@ int main(int argc, char** argv) {
             files.push_back(arg);
         }
     }
-    if (options.qt && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (qt) {
         // Scenarios run the same on any machine: no display needed, no window manager involved.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        options.driver = walk.driver = scenario::qtDriver;
+        walk.environment = [&argc, argv] { return scenario::qtApplication(argc, argv); };
+        walk.flag = "--qt";
     }
     if (walking) {
         if (!files.empty() || options.realtime)
             return usage();
         // The walk runs in a child process, which makes its own QApplication.
-        return scenario::walk(walk, argc, argv);
+        return scenario::walk(walk);
     }
-    if ((files.empty() && examples.empty()) || (options.realtime && !options.qt))
+    if ((files.empty() && examples.empty()) || (options.realtime && !qt))
         return usage();
 
-    std::unique_ptr<QApplication> app;
-    if (options.qt)
-        app = std::make_unique<QApplication>(argc, argv);
+    const auto app = qt ? scenario::qtApplication(argc, argv) : nullptr;
 
     int passed = 0, failed = 0;
     for (const std::string& f : files)

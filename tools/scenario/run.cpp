@@ -10,18 +10,7 @@
 #include <set>
 #include <sstream>
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QEventLoop>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QTest>
-#include <QTimer>
-#include <QWidget>
-
 #include "platform/numbers.h"
-#include "platform/qt/qtbinding.h"
 #include "platform/text.h"
 #include "tools/scenario/walk.h"
 
@@ -156,35 +145,20 @@ double number(const std::string& s) {
     return v;
 }
 
-// The key a keyboard sends with this character: the named keys for the control characters it
-// has keys for, the character's own key for the rest.
-Qt::Key keyOf(char32_t c) {
-    switch (c) {
-    case 8:
-        return Qt::Key_Backspace;
-    case 9:
-        return Qt::Key_Tab;
-    case 13:
-        return Qt::Key_Return;
-    case 27:
-        return Qt::Key_Escape;
-    default:
-        return mt::typable(c) ? static_cast<Qt::Key>(QChar::toUpper(c)) : Qt::Key_unknown;
-    }
-}
-
 } // namespace
 
-Run::Run(const Options& o, std::ostream& out) : m_options(o), m_out(out) {
-    mt::Clock& clock = o.realtime ? static_cast<mt::Clock&>(m_realClock) : m_clock;
+Run::Run(const Options& o, std::ostream& out)
+    : m_options(o), m_out(out), m_driver(o.driver ? o.driver() : headlessDriver()) {
+    mt::Clock* real = o.realtime ? m_driver->realClock() : nullptr;
+    if (o.realtime && !real)
+        fail("this driver has no real clock");
+    mt::Clock& clock = real ? *real : m_clock;
     m_program = std::make_unique<Maaltafels>(mt::Services{clock, m_box, m_random, m_metrics});
     if (o.trace) {
         m_tracer = std::make_unique<Tracer>(out, clock);
         m_program->addObserver(m_tracer.get());
     }
-    if (o.qt)
-        m_qt = std::make_unique<mt::qt::QtBinding>(
-            *m_program, mt::qt::QtBinding::Options{.zoom = 1, .followActivation = false, .onEnded = {}});
+    m_driver->attach(*m_program);
     if (o.onStart)
         o.onStart(*m_program);
     m_program->start();
@@ -192,10 +166,9 @@ Run::Run(const Options& o, std::ostream& out) : m_options(o), m_out(out) {
 }
 
 Run::~Run() {
-    m_qt.reset();
+    m_driver->detach();
     m_program.reset();
-    if (m_options.qt)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_driver.reset();
 }
 
 void Run::line(const Line& l) {
@@ -236,8 +209,7 @@ std::optional<std::string> Run::input(const Line& l) {
 }
 
 void Run::settle() {
-    if (m_options.qt)
-        QCoreApplication::processEvents();
+    m_driver->settle();
 }
 
 mt::Screen& Run::screen(const std::string& name) {
@@ -298,25 +270,18 @@ std::optional<std::string> Run::act(const Line& l, std::size_t at) {
             fail(arg(1) + " cannot be clicked");
         if (auto why = unreachable(c); !why.empty())
             return why;
-        click(c);
+        m_driver->click(c);
     } else if (cmd == "hover") {
         const std::string& target = arg(1);
         if (target.find('.') == std::string::npos) {
-            mt::Screen& s = screen(target);
-            if (m_qt)
-                hoverWidget(m_qt->window(s));
-            else
-                m_program->mouseMove(s);
+            m_driver->hover(screen(target));
         } else {
             mt::Control& c = control(target);
             if (c.kind() == mt::Kind::Timer || c.kind() == mt::Kind::MenuItem || c.kind() == mt::Kind::Menu)
                 fail(target + " cannot be hovered");
             if (auto why = unreachable(c); !why.empty())
                 return why;
-            if (m_qt)
-                hoverWidget(m_qt->widget(c));
-            else
-                m_program->mouseMove(c);
+            m_driver->hover(c);
         }
     } else if (cmd == "type" || cmd == "settext") {
         mt::Control& c = control(arg(1));
@@ -350,10 +315,7 @@ std::optional<std::string> Run::act(const Line& l, std::size_t at) {
         mt::Screen& s = screen(arg(1));
         if (!m_program->closable(s))
             return "the close box of " + s.name() + " is refused";
-        if (m_qt)
-            m_qt->window(s)->close();
-        else
-            m_program->close(s);
+        m_driver->close(s);
     } else {
         fail("unknown command " + cmd);
     }
@@ -361,62 +323,11 @@ std::optional<std::string> Run::act(const Line& l, std::size_t at) {
     return std::nullopt;
 }
 
-void Run::click(mt::Control& c) {
-    if (!m_qt) {
-        m_program->click(c);
-        return;
-    }
-    if (c.kind() == mt::Kind::MenuItem) {
-        QAction* a = m_qt->action(c);
-        if (!a)
-            fail("menu item without an action: " + c.fullName());
-        a->trigger();
-        return;
-    }
-    QWidget* w = m_qt->widget(c);
-    if (!w || !w->isVisible())
-        fail(c.fullName() + " has no visible widget");
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-void Run::hoverWidget(QWidget* w) {
-    if (!w)
-        fail("no widget to hover");
-    // Over the widget itself: a spot that none of its child controls covers, or the move
-    // would be the child's.
-    QPointF at = w->rect().center();
-    if (w->childAt(at.toPoint()))
-        for (int y = 2; y < w->height(); y += 4)
-            for (int x = 2; x < w->width(); x += 4)
-                if (!w->childAt(x, y)) {
-                    at = QPointF(x, y);
-                    y = w->height();
-                    break;
-                }
-    QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &move);
-}
-
-// Gives the keyboard to the screen's window, as a child's click on it would.
-void Run::activateWindow(mt::Screen& s) {
-    QWidget* top = m_qt->window(s);
-    top->activateWindow();
-    QApplication::setActiveWindow(top);
-    settle();
-}
-
-// The child goes to the text box with the mouse, without clicking in it.
 void Run::focusBox(mt::TextBox& box) {
     m_program->activate(box.screen());
-    if (m_qt)
-        activateWindow(box.screen());
-    if (box.screen().focus() != &box) {
-        if (m_qt) {
-            m_qt->widget(box)->setFocus(Qt::MouseFocusReason);
-            settle();
-        }
-        m_program->focusTo(box);
-    }
+    m_driver->activate(box.screen());
+    if (box.screen().focus() != &box)
+        m_driver->focus(box);
     if (box.screen().focus() != &box)
         fail(box.fullName() + " cannot take the focus");
 }
@@ -433,82 +344,44 @@ void Run::type(mt::TextBox& box, const std::string& text) {
         mt::Screen* s = m_program->find(name);
         if (!s || !s->visible() || !s->enabled() || m_program->ended())
             break;
-        sendKey(*s, *c);
+        m_driver->key(*s, *c);
+        settle();
     }
 }
 
 void Run::settext(mt::TextBox& box, const std::string& text) {
     focusBox(box);
-    if (!m_qt) {
-        m_program->edit(box, text);
-        return;
-    }
-    auto* e = qobject_cast<QLineEdit*>(m_qt->widget(box));
-    e->selectAll();
-    if (text.empty())
-        e->del();
-    else
-        e->insert(QString::fromStdString(text));
+    m_driver->paste(box, text);
 }
 
 void Run::key(mt::Screen& s, char32_t code) {
     m_program->activate(s);
-    if (m_qt)
-        activateWindow(s);
-    sendKey(s, code);
-}
-
-// Where a key on the screen's window goes: the widget with the focus, else the window itself.
-QWidget* Run::keyTarget(mt::Screen& s) {
-    QWidget* top = m_qt->window(s);
-    QWidget* target = top->focusWidget();
-    return target && target->isVisible() ? target : top;
-}
-
-// A key press and release with the character's text, to whatever has the focus on the screen.
-void Run::sendKey(mt::Screen& s, char32_t code) {
-    if (!m_qt) {
-        m_program->key(s, static_cast<int>(code));
-        return;
-    }
-    QWidget* target = keyTarget(s);
-    // Typing goes at the end of the text, as the scenario language says.
-    if (auto* e = qobject_cast<QLineEdit*>(target))
-        e->end(false);
-    QTest::sendKeyEvent(QTest::Click, target, keyOf(code), QString::fromUcs4(&code, 1), Qt::NoModifier);
+    m_driver->activate(s);
+    m_driver->key(s, code);
     settle();
 }
 
-std::optional<Run::FocusKey> Run::focusKeyNamed(const std::string& name) {
-    static const std::map<std::string, FocusKey> keys{{"backtab", {Qt::Key_Backtab, std::nullopt}},
-                                                      {"left", {Qt::Key_Left, mt::Direction::Left}},
-                                                      {"right", {Qt::Key_Right, mt::Direction::Right}},
-                                                      {"up", {Qt::Key_Up, mt::Direction::Up}},
-                                                      {"down", {Qt::Key_Down, mt::Direction::Down}}};
+std::optional<std::optional<mt::Direction>> Run::focusKeyNamed(const std::string& name) {
+    static const std::map<std::string, std::optional<mt::Direction>> keys{{"backtab", std::nullopt},
+                                                                          {"left", mt::Direction::Left},
+                                                                          {"right", mt::Direction::Right},
+                                                                          {"up", mt::Direction::Up},
+                                                                          {"down", mt::Direction::Down}};
     auto it = keys.find(name);
-    return it == keys.end() ? std::nullopt : std::optional(it->second);
+    if (it == keys.end())
+        return std::nullopt;
+    return std::optional<std::optional<mt::Direction>>(it->second);
 }
 
-void Run::focusKey(mt::Screen& s, const FocusKey& k) {
+void Run::focusKey(mt::Screen& s, std::optional<mt::Direction> arrow) {
     m_program->activate(s);
-    if (!m_qt) {
-        if (k.arrow)
-            m_program->arrow(s, *k.arrow);
-        else
-            m_program->tabBack(s);
-        return;
-    }
-    activateWindow(s);
-    QTest::keyClick(keyTarget(s), k.qt, k.arrow ? Qt::NoModifier : Qt::ShiftModifier);
+    m_driver->activate(s);
+    m_driver->focusKey(s, arrow);
 }
 
 void Run::wait(long long ms) {
     if (m_options.realtime) {
-        // An event loop that sleeps until the time is up: QTest::qWait wakes up every 10 ms,
-        // which would show up in the CPU figures of a run on the real clock.
-        QEventLoop loop;
-        QTimer::singleShot(static_cast<int>(ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec();
+        m_driver->waitReal(ms);
         return;
     }
     m_clock.advance(ms);
@@ -516,12 +389,11 @@ void Run::wait(long long ms) {
 }
 
 void Run::shot(mt::Screen& s, const std::string& name) {
-    if (!m_qt || m_options.shots.empty())
+    if (!m_driver->hasView() || m_options.shots.empty())
         return;
-    QDir().mkpath(QString::fromStdString(m_options.shots));
-    const QString file = QString::fromStdString(m_options.shots + "/" + name + ".png");
-    if (!m_qt->window(s)->grab().save(file))
-        fail("could not save " + file.toStdString());
+    const std::string file = m_options.shots + "/" + name + ".png";
+    if (!m_driver->shot(s, file))
+        fail("could not save " + file);
 }
 
 Value Run::literal(const Line& l, std::size_t i) {
@@ -563,14 +435,14 @@ Value Run::read(const std::string& path, std::optional<Value>* shown) {
             auto v = c->property(prop);
             if (!v)
                 fail(path + ": " + c->fullName() + " has no property " + prop);
-            if (m_qt && shown)
-                *shown = m_qt->shown(*c, prop);
+            if (hasView() && shown)
+                *shown = m_driver->shown(*c, prop);
             return *v;
         }
     }
     if (rest == "Visible" || rest == "Enabled" || rest == "Caption") {
-        if (m_qt && shown)
-            *shown = m_qt->shown(s, rest);
+        if (hasView() && shown)
+            *shown = m_driver->shown(s, rest);
         if (rest == "Visible")
             return s.visible();
         if (rest == "Enabled")
@@ -593,27 +465,27 @@ Value Run::read(const std::string& path, std::optional<Value>* shown) {
 }
 
 std::optional<std::string> Run::widgetMismatch() const {
-    if (!m_qt)
+    if (!hasView())
         return std::nullopt;
     for (mt::Screen* s : m_program->loadedScreens()) {
         const std::pair<const char*, Value> window[] = {
             {"Visible", s->visible()}, {"Enabled", s->enabled()}, {"Caption", s->caption()}};
         for (const auto& [prop, model] : window) {
-            const auto shown = m_qt->shown(*s, prop);
+            const auto shown = m_driver->shown(*s, prop);
             if (!shown)
                 return s->name() + " has no window";
             if (*shown != model)
                 return "the window of " + s->name() + " shows " + prop + " " + mt::describe(*shown) +
                        ", the model holds " + mt::describe(model);
         }
-        const mt::Control* shownFocus = m_qt->focusShown(*s);
+        const mt::Control* shownFocus = m_driver->focusShown(*s);
         if (shownFocus != s->focus())
             return "the window of " + s->name() + " has the focus on " +
                    (shownFocus ? shownFocus->fullName() : "nothing") + ", the model on " +
                    (s->focus() ? s->focus()->fullName() : "nothing");
         for (const mt::Control* c : s->controls())
             for (const char* prop : {"Visible", "Enabled", "Caption", "Text"}) {
-                const auto shown = m_qt->shown(*c, prop);
+                const auto shown = m_driver->shown(*c, prop);
                 if (!shown)
                     continue;
                 auto model = c->property(prop);
@@ -648,9 +520,9 @@ void Run::expect(const Line& l) {
         if (want != got)
             fail("expected windows " + join({want.begin(), want.end()}) + ", found " +
                  join({got.begin(), got.end()}));
-        if (m_qt)
+        if (hasView())
             for (mt::Screen* s : m_program->loadedScreens())
-                if (QWidget* top = m_qt->window(*s); top && top->isVisible() != s->visible())
+                if (auto shown = m_driver->shown(*s, "Visible"); shown && *shown != mt::Value(s->visible()))
                     fail("the window of " + s->name() + " does not match the model's Visible");
         return;
     }
@@ -681,7 +553,7 @@ void Run::expect(const Line& l) {
         mt::Control* f = c.screen().focus();
         if (f != &c)
             fail("expected the focus on " + w[2] + ", found it on " + (f ? f->fullName() : "nothing"));
-        if (m_qt && m_qt->focusShown(c.screen()) != &c)
+        if (hasView() && m_driver->focusShown(c.screen()) != &c)
             fail("the window of " + c.screen().name() + " does not have the focus on " + w[2]);
         return;
     }
@@ -689,8 +561,8 @@ void Run::expect(const Line& l) {
         mt::Screen& s = screen(w[3]);
         if (s.focus())
             fail("expected no focus on " + w[3] + ", found it on " + s.focus()->fullName());
-        if (m_qt && m_qt->focusShown(s))
-            fail("the window of " + w[3] + " has the focus on " + m_qt->focusShown(s)->fullName());
+        if (hasView() && m_driver->focusShown(s))
+            fail("the window of " + w[3] + " has the focus on " + m_driver->focusShown(s)->fullName());
         return;
     }
     if (what == "msgbox") {

@@ -7,18 +7,10 @@
 #include <string>
 #include <vector>
 
-#include <Qt>
-
-#include "platform/qt/qtclock.h"
 #include "platform/services.h"
 #include "shell/maaltafels.h"
+#include "tools/scenario/driver.h"
 #include "tools/scenario/scenario.h"
-
-class QWidget;
-
-namespace mt::qt {
-class QtBinding;
-}
 
 namespace scenario {
 
@@ -29,7 +21,8 @@ struct Failure {
 
 [[noreturn]] void fail(std::string message);
 
-// One fresh program, started, driven line by line: headless, or through real widgets.
+// One fresh program, started, driven line by line through a driver: headless, through real
+// widgets, or through a page.
 class Run {
 public:
     Run(const Options& options, std::ostream& out);
@@ -48,16 +41,17 @@ public:
 
     Maaltafels& program() { return *m_program; }
     const Maaltafels& program() const { return *m_program; }
-    mt::qt::QtBinding* binding() const { return m_qt.get(); }
+    // Whether a view (widgets, a page) shows the program, to be checked against the model.
+    bool hasView() const { return m_driver->hasView(); }
     mt::VirtualClock& clock() { return m_clock; }
     mt::RecordingMessageBox& messageBoxes() { return m_box; }
 
     // Every line that changed the program so far, as written: the way back to this state.
     const std::vector<std::string>& history() const { return m_history; }
 
-    // With widgets: the first place where the widgets show something other than the model
-    // holds (every control's Visible, Enabled, Caption and Text, each window's caption,
-    // visibility and enabled flag, and the focus). Nothing without widgets.
+    // With a view: the first place where it shows something other than the model holds (every
+    // control's Visible, Enabled, Caption and Text, each window's caption, visibility and enabled
+    // flag, and the focus). Nothing without a view.
     std::optional<std::string> widgetMismatch() const;
 
 private:
@@ -66,22 +60,16 @@ private:
     mt::Control& control(const std::string& path);
     std::string unreachable(const mt::Control& c) const;
     void settle();
-    void click(mt::Control& c);
-    void hoverWidget(QWidget* w);
-    void activateWindow(mt::Screen& s);
+    // The child's hand goes to the text box: its screen becomes the active one, and the box takes
+    // the focus without a click.
     void focusBox(mt::TextBox& box);
     void type(mt::TextBox& box, const std::string& text);
     void settext(mt::TextBox& box, const std::string& text);
     void key(mt::Screen& s, char32_t code);
-    QWidget* keyTarget(mt::Screen& s);
-    void sendKey(mt::Screen& s, char32_t code);
-    // Shift+Tab and the arrows: keys without a character code, named in the scenario.
-    struct FocusKey {
-        Qt::Key qt;
-        std::optional<mt::Direction> arrow; // none: Shift+Tab
-    };
-    static std::optional<FocusKey> focusKeyNamed(const std::string& name);
-    void focusKey(mt::Screen& s, const FocusKey& k);
+    // Shift+Tab and the arrows: keys without a character code, named in the scenario. No arrow:
+    // Shift+Tab.
+    static std::optional<std::optional<mt::Direction>> focusKeyNamed(const std::string& name);
+    void focusKey(mt::Screen& s, std::optional<mt::Direction> arrow);
     void wait(long long ms);
     void shot(mt::Screen& s, const std::string& name);
     mt::Value literal(const Line& l, std::size_t i);
@@ -90,14 +78,13 @@ private:
 
     const Options& m_options;
     std::ostream& m_out;
+    std::unique_ptr<Driver> m_driver;
     mt::VirtualClock m_clock;
-    mt::qt::QtClock m_realClock;
     mt::RecordingMessageBox m_box;
     mt::Random m_random;
     mt::FixedMetrics m_metrics;
     std::unique_ptr<mt::ProgramObserver> m_tracer;
     std::unique_ptr<Maaltafels> m_program;
-    std::unique_ptr<mt::qt::QtBinding> m_qt;
     std::vector<std::string> m_history;
 };
 

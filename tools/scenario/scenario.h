@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,15 +12,20 @@ namespace mt {
 class Program;
 }
 
+namespace scenario {
+class Driver;
+}
+
 // Runs scenario files: each file is one fresh program on a virtual clock, driven by the commands
 // a child's visit is made of, with expectations checked along the way.
 namespace scenario {
 
 struct Options {
-    bool qt = false;       // real widgets on Qt's platform instead of the bare model
-    bool realtime = false; // with qt: the program's real clock; wait really waits
+    // How inputs reach the program and what shows it; none: straight to the bare model.
+    std::function<std::unique_ptr<Driver>()> driver;
+    bool realtime = false; // on a driver's real clock: wait really waits
     bool trace = false;    // print every event and every property it changed
-    std::string shots;     // with qt: where shot saves its pictures
+    std::string shots;     // with a view: where shot saves its pictures
     // Called with each fresh program before it starts: for tests that watch what scenarios do.
     std::function<void(mt::Program&)> onStart;
 };

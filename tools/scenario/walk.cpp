@@ -18,8 +18,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QApplication>
-
 #include "platform/numbers.h"
 #include "tools/scenario/answers.h"
 #include "tools/scenario/run.h"
@@ -209,7 +207,7 @@ bool tryWayHome(const std::vector<std::string>& history, int variant, std::mt199
 
 std::optional<Finding> strandedFinding(const Run& run) {
     // The search goes without widgets, so the same inputs must lead to the same state there.
-    if (run.binding()) {
+    if (run.hasView()) {
         const auto with = stateOf(run), without = stateOf(*replay(run.history()));
         for (std::size_t i = 0; i < std::max(with.size(), without.size()); ++i) {
             const std::string a = i < with.size() ? with[i] : "(nothing)";
@@ -614,15 +612,13 @@ std::map<std::string, std::vector<std::string>> routes() {
 }
 
 std::string header(const WalkOptions& w, long long walk) {
-    return std::string("# maaltafels-scenario --walk") + (w.qt ? " --qt" : "") + " --seed " +
+    return std::string("# maaltafels-scenario --walk") + (w.flag.empty() ? "" : " " + w.flag) + " --seed " +
            std::to_string(w.seed) + ", walk " + std::to_string(walk);
 }
 
-int work(const WalkOptions& w, int journalFd, int findingsFd, int argc, char** argv) {
-    std::unique_ptr<QApplication> app;
-    if (w.qt)
-        app = std::make_unique<QApplication>(argc, argv);
-    const Options options{.qt = w.qt};
+int work(const WalkOptions& w, int journalFd, int findingsFd) {
+    const auto environment = w.environment ? w.environment() : nullptr;
+    const Options options{.driver = w.driver};
     const auto paths = routes();
     std::vector<std::string> targets;
     for (const auto& [name, route] : paths)
@@ -695,13 +691,14 @@ int work(const WalkOptions& w, int journalFd, int findingsFd, int argc, char** a
             n += stats.found[k];
         return n;
     };
-    std::cout << std::fixed << std::setprecision(1) << "walk" << (w.qt ? " --qt" : "") << ", seed " << w.seed
-              << ": " << stats.events << " events in " << stats.walks << " walks (" << stats.refused
-              << " refused), " << count({Found::Mismatch, Found::Diverged}) << " mismatches, "
-              << count({Found::Stranded}) << " stranded, " << count({Found::Ended, Found::Error})
-              << " other failures; " << stats.seen.size() << " of " << stats.seen.size() + missed.size()
-              << " screens on display; resident memory " << memory.front().kb / 1024.0 << " MB at the start, "
-              << memory.back().kb / 1024.0 << " MB at the end; past the warm-up, a trend of " << std::showpos
+    std::cout << std::fixed << std::setprecision(1) << "walk" << (w.flag.empty() ? "" : " " + w.flag)
+              << ", seed " << w.seed << ": " << stats.events << " events in " << stats.walks << " walks ("
+              << stats.refused << " refused), " << count({Found::Mismatch, Found::Diverged})
+              << " mismatches, " << count({Found::Stranded}) << " stranded, "
+              << count({Found::Ended, Found::Error}) << " other failures; " << stats.seen.size() << " of "
+              << stats.seen.size() + missed.size() << " screens on display; resident memory "
+              << memory.front().kb / 1024.0 << " MB at the start, " << memory.back().kb / 1024.0
+              << " MB at the end; past the warm-up, a trend of " << std::showpos
               << trend.kbPerMillion / 1024.0 << std::noshowpos << " MB per million inputs ("
               << trend.fromKb / 1024.0 << " to " << trend.toKb / 1024.0 << " MB over " << trend.samples
               << " samples)" << std::endl;
@@ -750,8 +747,8 @@ std::vector<std::string> readLines(const std::string& file) {
 
 // Runs these lines in a child process as one walk; true when it fails the same way. The lines it
 // carried out (the refused ones left out) are then in `kept`.
-bool failsAgain(const WalkOptions& w, const std::vector<std::string>& lines, Found kind, int argc,
-                char** argv, std::vector<std::string>& kept) {
+bool failsAgain(const WalkOptions& w, const std::vector<std::string>& lines, Found kind,
+                std::vector<std::string>& kept) {
     char name[] = "/tmp/maaltafels-replay-XXXXXX";
     const int fd = mkstemp(name);
     if (fd < 0)
@@ -763,10 +760,8 @@ bool failsAgain(const WalkOptions& w, const std::vector<std::string>& lines, Fou
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, 1);
         dup2(null, 2);
-        std::unique_ptr<QApplication> app;
-        if (w.qt)
-            app = std::make_unique<QApplication>(argc, argv);
-        const Options options{.qt = w.qt};
+        auto environment = w.environment ? w.environment() : nullptr;
+        const Options options{.driver = w.driver};
         Journal journal(fd);
         Stats stats;
         std::size_t at = 0;
@@ -778,7 +773,7 @@ bool failsAgain(const WalkOptions& w, const std::vector<std::string>& lines, Fou
                 return std::nullopt;
             },
             journal, stats);
-        app.reset();
+        environment.reset();
         std::exit(found ? static_cast<int>(found->kind) : 0);
     }
     int status = 0;
@@ -792,8 +787,7 @@ bool failsAgain(const WalkOptions& w, const std::vector<std::string>& lines, Fou
 }
 
 // Leaves out as many lines as it can while the walk still fails the same way (delta debugging).
-std::vector<std::string> minimise(const WalkOptions& w, std::vector<std::string> lines, Found kind, int argc,
-                                  char** argv) {
+std::vector<std::string> minimise(const WalkOptions& w, std::vector<std::string> lines, Found kind) {
     std::vector<std::string> kept;
     int runs = 0;
     constexpr int mostRuns = 400;
@@ -806,7 +800,7 @@ std::vector<std::string> minimise(const WalkOptions& w, std::vector<std::string>
             rest.insert(rest.end(), lines.begin() + static_cast<long>(std::min(lines.size(), start + chunk)),
                         lines.end());
             ++runs;
-            if (failsAgain(w, rest, kind, argc, argv, kept)) {
+            if (failsAgain(w, rest, kind, kept)) {
                 lines = std::move(rest);
                 parts = std::max<std::size_t>(parts - 1, 2);
                 smaller = true;
@@ -820,7 +814,7 @@ std::vector<std::string> minimise(const WalkOptions& w, std::vector<std::string>
         }
     }
     // Once more, for the lines it really carried out.
-    if (failsAgain(w, lines, kind, argc, argv, kept)) {
+    if (failsAgain(w, lines, kind, kept)) {
         std::vector<std::string> out;
         for (const std::string& l : kept)
             if (!l.empty() && l[0] != '#')
@@ -866,7 +860,7 @@ namespace {
 
 // Cuts a failing walk down and writes it out as a scenario that fails the same way.
 void report(const WalkOptions& w, Found kind, std::vector<std::string> journal, const std::string& message,
-            const std::string& file, int argc, char** argv) {
+            const std::string& file) {
     const std::string title = journal.empty() ? header(w, 0) : journal.front();
     std::string why = message;
     std::vector<std::string> lines;
@@ -877,7 +871,7 @@ void report(const WalkOptions& w, Found kind, std::vector<std::string> journal, 
             lines.push_back(l);
     std::cout << "walk: seed " << w.seed << " " << why << "; minimising the " << lines.size() << " inputs of "
               << title.substr(2) << std::endl;
-    lines = minimise(w, lines, kind, argc, argv);
+    lines = minimise(w, lines, kind);
     std::ostringstream text;
     text << title << "\n# " << why << "\n";
     for (const std::string& l : lines)
@@ -885,8 +879,8 @@ void report(const WalkOptions& w, Found kind, std::vector<std::string> journal, 
     if (const char* check = expectFor(kind))
         text << check << "\n";
     std::ofstream(file) << text.str();
-    std::cout << "walk: seed " << w.seed << ": replay with maaltafels-scenario" << (w.qt ? " --qt " : " ")
-              << file << "\n"
+    std::cout << "walk: seed " << w.seed << ": replay with maaltafels-scenario "
+              << (w.flag.empty() ? "" : w.flag + " ") << file << "\n"
               << text.str() << std::flush;
 }
 
@@ -902,7 +896,7 @@ std::string replayFile(const WalkOptions& w, int n) {
 
 } // namespace
 
-int walk(const WalkOptions& w, int argc, char** argv) {
+int walk(const WalkOptions& w) {
     char journalName[] = "/tmp/maaltafels-walk-XXXXXX";
     char findingsName[] = "/tmp/maaltafels-findings-XXXXXX";
     const int journalFd = mkstemp(journalName);
@@ -914,7 +908,7 @@ int walk(const WalkOptions& w, int argc, char** argv) {
     std::cout.flush();
     const pid_t pid = fork();
     if (pid == 0)
-        std::exit(work(w, journalFd, findingsFd, argc, argv));
+        std::exit(work(w, journalFd, findingsFd));
     int status = 0;
     waitpid(pid, &status, 0);
     const std::vector<std::string> journal = readLines(journalName), findings = readLines(findingsName);
@@ -931,7 +925,7 @@ int walk(const WalkOptions& w, int argc, char** argv) {
         std::vector<std::string> block;
         for (++at; at < findings.size() && findings[at].rfind("#= ", 0) != 0; ++at)
             block.push_back(findings[at]);
-        report(w, kind, block, "failed", replayFile(w, written++), argc, argv);
+        report(w, kind, block, "failed", replayFile(w, written++));
     }
     const Found kind = kindOf(status);
     // Coverage and memory are figures of the whole walk: there is no one walk to replay.
@@ -939,7 +933,7 @@ int walk(const WalkOptions& w, int argc, char** argv) {
     // A walk that kept going has reported its findings above; only a crash is left.
     if (!wholeWalk && (kind == Found::Crash || !w.keepGoing))
         report(w, kind, journal, kind == Found::Crash ? "crashed (" + describeStatus(status) + ")" : "failed",
-               replayFile(w, written++), argc, argv);
+               replayFile(w, written++));
     return 1;
 }
 

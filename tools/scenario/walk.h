@@ -2,16 +2,23 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace scenario {
 
+class Driver;
 class Run;
 
 struct WalkOptions {
-    bool qt = false;
+    // How inputs reach the program, and what shows it; none: the bare model.
+    std::function<std::unique_ptr<Driver>()> driver;
+    // What the driver needs in the process that walks (a QApplication), for as long as it lives.
+    std::function<std::shared_ptr<void>()> environment;
+    std::string flag; // the runner's flag for the driver ("--qt"), for the scenarios a walk writes
     std::uint64_t seed = 1;
     long long events = 10000; // in all, over as many fresh programs as it takes
     int episode = 60;         // inputs for one fresh program at most
@@ -25,11 +32,11 @@ struct WalkOptions {
 
 // Random walks over every screen the program defines, in a child process so that a crash is
 // caught too. Every input is checked: nothing crashes, the program does not end but by its own
-// way out, a screen is up and reachable, and with real widgets they show what the model holds;
+// way out, a screen is up and reachable, and with a view it shows what the model holds;
 // from the last state of every walk a bounded search with the child's means must find the
 // choice board or the end. A failure prints the seed and a minimal scenario that replays it.
 // Returns the exit status.
-int walk(const WalkOptions& options, int argc, char** argv);
+int walk(const WalkOptions& options);
 
 // Why a child is stranded in the run's state, if it is: no screen is up and reachable, or a
 // bounded search with the child's means (way back, menu, expected answers, clicks, waiting out
