@@ -48,7 +48,9 @@ Design vergelijking(int left, int width, const char* caption) {
             .caption = caption,
             .visible = false,
             .back = wit,
-            .font = regel};
+            .font = regel,
+            // Centred in their boxes, so that "10" keeps clear of the panel's border.
+            .align = Align::Center};
 }
 
 } // namespace
