@@ -2,6 +2,9 @@
 # runs from file://, and build/web/site/ (index.html, .js, .wasm) for a web server. The same
 # platform and screens libraries as the desktop build, on the page's binding.
 
+# Small rather than fast: the page's code runs a few handlers a second at most.
+set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
+
 # Debian's python, which has fontTools; the project's own may not.
 find_program(FONT_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 set(FONT_DIRS /usr/share/fonts/truetype/liberation2 /usr/share/fonts/opentype/comic-neue)
