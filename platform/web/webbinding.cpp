@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 #include "platform/accessible.h"
 #include "platform/text.h"
@@ -195,6 +196,7 @@ void WebBinding::build(Screen& s) {
     for (Control* c : s.controls())
         w.frame |= c->kind() == Kind::Menu;
     m_page.createWindow(w.id, w.frame);
+    m_page.attribute(w.id, "data-screen", s.name());
     m_screenOf[w.id] = &s;
     for (Control* c : s.controls())
         makeElement(*c, w);
@@ -240,7 +242,7 @@ void WebBinding::applyGeometry(Control& c, Element& e) {
         // A bar as long as the line, turned about its start.
         const int pen = std::max(1, c.borderWidth());
         const double length = std::hypot(double(wd), double(ht));
-        const double degrees = std::atan2(double(ht), double(wd)) * 180 / M_PI;
+        const double degrees = std::atan2(double(ht), double(wd)) * 180 / std::numbers::pi;
         char turn[96];
         std::snprintf(turn, sizeof turn, "translate(%ldpx,%gpx) rotate(%gdeg)", x, y - pen / 2.0, degrees);
         setStyle(e, "transform", turn);
