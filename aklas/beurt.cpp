@@ -59,7 +59,7 @@ std::string moeilijkeVragen(int tafel) {
 
 std::string antwoorden(std::string_view tafel) {
     // The current table is always a text the trainer set itself, "0" to "10".
-    const double n = mt::toNumber(tafel).value_or(0);
+    const int n = mt::toInt16(tafel).value_or(0);
     std::string out;
     for (int k = 0; k <= 10; ++k) {
         if (k > 0)
@@ -69,7 +69,7 @@ std::string antwoorden(std::string_view tafel) {
         out += " x ";
         out += tafel;
         out += " = ";
-        out += k == 0 ? "0" : mt::numberText(static_cast<long long>(n) * k);
+        out += k == 0 ? "0" : mt::numberText(n * k);
     }
     return out;
 }

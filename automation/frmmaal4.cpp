@@ -274,7 +274,7 @@ void Frmmaal4::cmdnieuw_Click() {
         txtproduct.setText("0");
     // A number too big for the screen's 16-bit answer counts as 0, which no product is: wrong,
     // never a wrapped value that might happen to be right.
-    antwoord = toInt16(toNumber(txtproduct.text()).value_or(0)).value_or(0);
+    antwoord = toInt16(txtproduct.text()).value_or(0);
     toontafelknoppen();
     controleer();
     eindereeks();

@@ -331,8 +331,8 @@ void Tafels::txtAntwoord_Change() {
     }
     if (txtAntwoord.text().empty())
         return;
-    // Compared as a number: an answer too big for 16 bits is just wrong, never an overflow.
-    const auto waarde = toNumber(txtAntwoord.text());
+    // Compared digit for digit: a long fraction or an answer too big for 16 bits is just wrong.
+    const auto waarde = toDecimal(txtAntwoord.text());
     if (!waarde || *waarde != uitkomst)
         return;
     ++juistreeks;
@@ -377,7 +377,7 @@ void Tafels::beoordeel() {
     };
     constexpr Color green = Color::rgb(0, 255, 0), blue = Color::rgb(0, 0, 255);
     constexpr Color yellow = Color::rgb(255, 255, 0), red = Color::rgb(255, 0, 0);
-    const double t = toNumber(Lbltotaal.caption()).value_or(0);
+    const Decimal t = toDecimal(Lbltotaal.caption()).value_or(Decimal{});
     // Every test that holds overwrites the text; its pencil stays, drawn over the earlier ones.
     const Verdict verdicts[] = {
         {t > 40, "Dat is SUPER ", green, black, &Imgpotloodgroen},

@@ -49,10 +49,10 @@ void Frmmaalleermeer::cmdstarten_Click(int index) {
     cmdstart.setVisible(false);
     herstelscherm();
     // The button's caption is the table.
-    const auto gekozen = toNumber(cmdstarten(index).caption());
+    const auto gekozen = toInt16(cmdstarten(index).caption());
     for (int i = 0; i <= 8; ++i)
         cmdstarten(i).setVisible(false);
-    begintafel(static_cast<int>(gekozen.value_or(0)));
+    begintafel(gekozen.value_or(0));
 }
 
 void Frmmaalleermeer::tafelklaar() {

@@ -359,12 +359,12 @@ void Produktbord::trekoefening(bool ookTafel) {
         tafel = static_cast<std::int16_t>(intPart(app.rnd() * 10 + 1));
 }
 
-double Produktbord::leesantwoord(TextBox& veld) {
+Decimal Produktbord::leesantwoord(TextBox& veld) {
     veld.setText(product::gelezen(veld.text()));
     return product::antwoordwaarde(veld.text());
 }
 
-double Produktbord::leesantwoord(Label& veld) {
+Decimal Produktbord::leesantwoord(Label& veld) {
     veld.setCaption(product::gelezen(veld.caption()));
     return product::antwoordwaarde(veld.caption());
 }

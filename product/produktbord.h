@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/numbers.h"
 #include "platform/screen.h"
 
 class Maaltafels;
@@ -75,8 +76,8 @@ protected:
     // Reseeds, then draws laatsterij 1..9 and, when asked, tafel 1..10, in that order.
     void trekoefening(bool ookTafel);
     // Writes "0" into a field that does not hold a number; returns the value the check compares.
-    double leesantwoord(mt::TextBox& veld);
-    double leesantwoord(mt::Label& veld);
+    mt::Decimal leesantwoord(mt::TextBox& veld);
+    mt::Decimal leesantwoord(mt::Label& veld);
     // The steps every right and every wrong verdict starts with.
     void goedstappen(bool focusNieuw);
     void foutstappen();

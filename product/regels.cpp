@@ -31,8 +31,8 @@ std::string gelezen(std::string_view tekst) {
     return mt::isNumeric(tekst) ? std::string(tekst) : "0";
 }
 
-double antwoordwaarde(std::string_view tekst) {
-    return mt::toNumber(tekst).value_or(0);
+mt::Decimal antwoordwaarde(std::string_view tekst) {
+    return mt::toDecimal(tekst).value_or(mt::Decimal{});
 }
 
 } // namespace product

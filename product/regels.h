@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/numbers.h"
+
 // The product board's rules that need no screen.
 namespace product {
 
@@ -21,7 +23,8 @@ std::string hulpzin(int factor, int tafel);
 // otherwise "0" (an empty field included).
 std::string gelezen(std::string_view tekst);
 
-// The value of an answer field's text as the check compares it: "0" for anything not a number.
-double antwoordwaarde(std::string_view tekst);
+// The value of an answer field's text as the check compares it, digit for digit: nought for
+// anything not a number.
+mt::Decimal antwoordwaarde(std::string_view tekst);
 
 } // namespace product

@@ -1,10 +1,8 @@
 #include "tests/platform/number_rules.h"
 
-#include <cfenv>
-#include <cmath>
-#include <limits>
-#include <locale>
-#include <sstream>
+#include <algorithm>
+#include <climits>
+#include <vector>
 
 #include "platform/numbers.h"
 
@@ -28,7 +26,27 @@ Class classOf(char c) {
     return Other;
 }
 
-bool grammatical(std::string_view text) {
+// A number as its sign and digit strings; whole is "0" for nought, fraction has no trailing zeros.
+struct Digits {
+    bool negative = false;
+    std::string whole = "0";
+    std::string fraction;
+
+    std::string text() const {
+        return (negative ? "-" : "") + whole + (fraction.empty() ? "" : "." + fraction);
+    }
+};
+
+Digits tidy(bool negative, std::string whole, std::string fraction) {
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
+    fraction.erase(std::min(fraction.find_last_not_of('0') + 1, fraction.size()));
+    if (whole.empty())
+        whole = "0";
+    return {negative && (whole != "0" || !fraction.empty()), whole, fraction};
+}
+
+// The text's number, read digit by digit as the table walks it; nothing when the table rejects it.
+std::optional<Digits> grammatical(std::string_view text) {
     static constexpr State next[7][5] = {
         /* Start     */ {Start, Sign, Whole, BarePoint, Reject},
         /* Sign      */ {Reject, Reject, Whole, BarePoint, Reject},
@@ -39,40 +57,72 @@ bool grammatical(std::string_view text) {
         /* Trailing  */ {Trailing, Reject, Reject, Reject, Reject},
     };
     State s = Start;
+    bool negative = false;
+    std::string whole, fraction;
     for (char c : text) {
         s = next[s][classOf(c)];
         if (s == Reject)
-            return false;
+            return std::nullopt;
+        if (s == Sign)
+            negative = c == '-';
+        else if (s == Whole)
+            whole += c;
+        else if (s == Fraction)
+            fraction += c;
     }
-    return s == Whole || s == Point || s == Fraction || s == Trailing;
+    if (s != Whole && s != Point && s != Fraction && s != Trailing)
+        return std::nullopt;
+    return tidy(negative, whole, fraction);
 }
 
-struct Reading {
-    double value;
-    bool tooBig;
-};
+// Half to even by sums on the digits: doubling the fraction carries a one out from a half up, and
+// leaves only zeros behind at exactly a half.
+Digits rounded(const Digits& x) {
+    std::string doubled = x.fraction;
+    int carry = 0;
+    for (auto i = doubled.size(); i-- > 0;) {
+        const int v = 2 * (doubled[i] - '0') + carry;
+        doubled[i] = static_cast<char>('0' + v % 10);
+        carry = v / 10;
+    }
+    const bool half = carry == 1 && doubled.find_first_not_of('0') == std::string::npos;
+    const bool odd = (x.whole.back() - '0') % 2 == 1;
+    std::string whole = x.whole;
+    if (carry == 1 && (!half || odd)) {
+        // Add one to the magnitude, from the last digit.
+        int add = 1;
+        for (auto i = whole.size(); i-- > 0 && add;) {
+            const int v = whole[i] - '0' + add;
+            whole[i] = static_cast<char>('0' + v % 10);
+            add = v / 10;
+        }
+        if (add)
+            whole.insert(whole.begin(), '1');
+    }
+    return tidy(x.negative, whole, "");
+}
 
-// The C library's reading of the text written the C way: no blanks, no plus, a point.
-Reading cReading(std::string_view text) {
-    std::string t;
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '+')
-            t += c == ',' ? '.' : c;
-    const bool negative = !t.empty() && t[0] == '-';
-    std::string digits = negative ? t.substr(1) : t;
-    if (digits.front() == '.')
-        digits.insert(digits.begin(), '0');
-    if (digits.back() == '.')
-        digits += '0';
-    std::istringstream in(digits);
-    in.imbue(std::locale::classic());
-    double v = 0;
-    in >> v;
-    // Out of range the stream gives the largest value, or nothing at all for a tiny one.
-    const bool tooBig = in.fail() && v == std::numeric_limits<double>::max();
-    if (in.fail() && !tooBig)
-        v = 0;
-    return {negative ? -v : v, tooBig};
+// Orders two numbers by their digits: whole parts padded to one width, fractions to another,
+// then compared as strings.
+int compare(const Digits& a, const Digits& b) {
+    const auto zero = [](const Digits& x) { return x.whole == "0" && x.fraction.empty(); };
+    const int signA = zero(a) ? 0 : a.negative ? -1 : 1, signB = zero(b) ? 0 : b.negative ? -1 : 1;
+    if (signA != signB)
+        return signA < signB ? -1 : 1;
+    const auto wide = std::max(a.whole.size(), b.whole.size());
+    const auto deep = std::max(a.fraction.size(), b.fraction.size());
+    const auto padded = [&](const Digits& x) {
+        return std::string(wide - x.whole.size(), '0') + x.whole + x.fraction +
+               std::string(deep - x.fraction.size(), '0');
+    };
+    const int bySize = padded(a).compare(padded(b));
+    const int order = bySize < 0 ? -1 : bySize > 0 ? 1 : 0;
+    return signA < 0 ? -order : order;
+}
+
+Digits ofWhole(long long n) {
+    const std::string s = std::to_string(n);
+    return n < 0 ? tidy(true, s.substr(1), "") : tidy(false, s, "");
 }
 
 std::string show(std::string_view text) {
@@ -83,46 +133,43 @@ std::string show(std::string_view text) {
     return out + (text.size() > 60 ? "...\"" : "\"");
 }
 
-std::string str(double v) {
-    std::ostringstream s;
-    s.precision(17);
-    s << v;
-    return s.str();
-}
-
 } // namespace
 
 std::optional<std::string> broken(std::string_view text) {
+    const auto expected = grammatical(text);
     const bool numeric = mt::isNumeric(text);
-    if (numeric != grammatical(text))
+    if (numeric != expected.has_value())
         return show(text) + (numeric ? " passes the numeric test" : " fails the numeric test");
-    const auto value = mt::toNumber(text);
+    const auto value = mt::toDecimal(text);
     if (value.has_value() != numeric)
         return show(text) + (numeric ? " is numeric but has no value" : " is not numeric but has a value");
     if (!value)
-        return std::nullopt;
-    const Reading c = cReading(text);
-    if (c.tooBig ? !std::isinf(*value) || std::signbit(*value) != std::signbit(c.value) : *value != c.value)
-        return show(text) + " reads as " + str(*value) + ", the C library reads " +
-               (c.tooBig ? "too big" : str(c.value));
+        return mt::toInt16(text) ? show(text) + " is no number but has a 16-bit value"
+                                 : std::optional<std::string>{};
+    if (value->text() != expected->text())
+        return show(text) + " reads as " + value->text() + ", its digits say " + expected->text();
 
-    // Rounding to whole numbers, as the processor rounds to nearest (halves to even).
-    if (std::fegetround() != FE_TONEAREST)
-        return std::string("the rounding mode is not to nearest");
-    const double whole = std::nearbyint(*value);
-    if (std::isfinite(*value) && mt::roundHalfEven(*value) != whole)
-        return show(text) + " rounds to " + str(mt::roundHalfEven(*value)) + ", not " + str(whole);
+    const Digits whole = rounded(*expected);
+    if (mt::roundHalfEven(*value).text() != whole.text())
+        return show(text) + " rounds to " + mt::roundHalfEven(*value).text() + ", not " + whole.text();
     const auto small = mt::toInt16(*value);
-    const bool fits = std::isfinite(whole) && whole >= -32768 && whole <= 32767;
-    if (small.has_value() != fits || (small && *small != whole))
+    const bool fits = compare(whole, ofWhole(-32768)) >= 0 && compare(whole, ofWhole(32767)) <= 0;
+    if (small.has_value() != fits || (small && mt::numberText(*small) != whole.text()))
         return show(text) + " as a 16-bit number gives " + (small ? std::to_string(*small) : "nothing");
-    if (small) {
-        const std::string written = mt::numberText(*small);
-        if (mt::toNumber(written) != double(*small) || (written.size() > 1 && written[0] == '0') ||
-            written.find_first_not_of("-0123456789") != std::string::npos)
-            return "the number text of " + std::to_string(*small) + " is " + show(written);
-        if (mt::intPart(*value) != static_cast<long long>(std::floor(*value)))
-            return show(text) + " has the whole part " + std::to_string(mt::intPart(*value));
+    if (mt::toInt16(text) != small)
+        return show(text) + " as a 16-bit number differs between its text and its value";
+
+    // Against whole numbers at and around it, and at the ends of the range.
+    std::vector<long long> others = {0, 1, -1, 12, LLONG_MIN, LLONG_MAX, -32768, 32767};
+    if (whole.whole.size() <= 18) {
+        const long long n = std::stoll(whole.text());
+        others.insert(others.end(), {n - 1, n, n + 1});
+    }
+    for (long long n : others) {
+        const int order = compare(*expected, ofWhole(n));
+        const auto found = *value <=> n;
+        if ((found < 0) != (order < 0) || (found == 0) != (order == 0) || (*value == n) != (order == 0))
+            return show(text) + " compares wrongly with " + std::to_string(n);
     }
     return std::nullopt;
 }

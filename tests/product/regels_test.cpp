@@ -86,24 +86,33 @@ TEST(Antwoord, NumbersStayAndAreComparedByValue) {
     struct Geval {
         const char* getypt;
         const char* blijft;
-        double waarde;
+        const char* waarde;
     };
     const Geval gevallen[] = {
-        {" 12 ", " 12 ", 12},   {"12.0", "12.0", 12}, {"12,0", "12,0", 12}, {"+12", "+12", 12},
-        {"12.5", "12.5", 12.5}, {"-3", "-3", -3},     {"0012", "0012", 12}, {"", "0", 0},
-        {"12a", "0", 0},        {"1 2", "0", 0},      {"1e2", "0", 0},      {"0x10", "0", 0},
-        {"1.2.3", "0", 0},      {"-", "0", 0},        {".", "0", 0},        {"½", "0", 0},
+        {" 12 ", " 12 ", "12"},   {"12.0", "12.0", "12"}, {"12,0", "12,0", "12"}, {"+12", "+12", "12"},
+        {"12.5", "12.5", "12.5"}, {"-3", "-3", "-3"},     {"0012", "0012", "12"}, {"", "0", "0"},
+        {"12a", "0", "0"},        {"1 2", "0", "0"},      {"1e2", "0", "0"},      {"0x10", "0", "0"},
+        {"1.2.3", "0", "0"},      {"-", "0", "0"},        {".", "0", "0"},        {"½", "0", "0"},
     };
     for (const Geval& g : gevallen) {
         EXPECT_EQ(product::gelezen(g.getypt), g.blijft) << '"' << g.getypt << '"';
-        EXPECT_EQ(product::antwoordwaarde(product::gelezen(g.getypt)), g.waarde) << '"' << g.getypt << '"';
+        EXPECT_EQ(product::antwoordwaarde(product::gelezen(g.getypt)).text(), g.waarde)
+            << '"' << g.getypt << '"';
     }
+}
+
+// A long fraction is not the whole number it is close to, however many digits it takes.
+TEST(Antwoord, ALongFractionIsNotTheWholeNumber) {
+    EXPECT_EQ(product::antwoordwaarde("12.00000000000000000000000000000"), 12);
+    EXPECT_NE(product::antwoordwaarde("12.00000000000000000001"), 12);
+    EXPECT_NE(product::antwoordwaarde("11,99999999999999999999"), 12);
+    EXPECT_NE(product::antwoordwaarde("-12"), 12);
 }
 
 TEST(Antwoord, AHugeNumberIsJustAnotherWrongValue) {
     const std::string lang(400, '9');
     EXPECT_EQ(product::gelezen(lang), lang);
-    const double v = product::antwoordwaarde(lang);
+    const mt::Decimal v = product::antwoordwaarde(lang);
     for (int verwacht = 0; verwacht <= 100; ++verwacht)
         EXPECT_NE(v, verwacht);
 }

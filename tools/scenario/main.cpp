@@ -1,12 +1,13 @@
+#include <charconv>
 #include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <QApplication>
 
-#include "platform/numbers.h"
 #include "tools/scenario/scenario.h"
 #include "tools/scenario/walk.h"
 
@@ -31,11 +32,13 @@ void quietKeys(QtMsgType type, const QMessageLogContext& context, const QString&
     qtDefault(type, context, message);
 }
 
-bool count(const char* text, long long& out) {
-    auto v = mt::toNumber(text);
-    if (!v || *v < 0 || *v != static_cast<double>(static_cast<long long>(*v)))
+// A count or a seed: digits only.
+bool count(std::string_view text, long long& out) {
+    long long n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (error != std::errc{} || end != text.data() + text.size() || n < 0)
         return false;
-    out = static_cast<long long>(*v);
+    out = n;
     return true;
 }
 

@@ -1,7 +1,9 @@
 #include "tools/scenario/run.h"
 
+#include <algorithm>
 #include <charconv>
 #include <iostream>
+#include <locale>
 #include <map>
 #include <regex>
 #include <set>
@@ -138,11 +140,19 @@ void arity(const Line& l, std::size_t n) {
         fail(l.words[0] + " takes " + std::to_string(n - 1) + " argument(s)");
 }
 
+// A number in a scenario (a draw, a time, a key code, a value to expect) as the nearest double,
+// whatever the locale Qt has set.
 double number(const std::string& s) {
-    auto v = mt::toNumber(s);
-    if (!v)
+    if (!mt::isNumeric(s))
         fail("not a number: " + s);
-    return *v;
+    std::string t = s;
+    std::replace(t.begin(), t.end(), ',', '.');
+    std::istringstream in(t);
+    in.imbue(std::locale::classic());
+    double v = 0;
+    if (!(in >> v))
+        fail("not a number a scenario can use: " + s);
+    return v;
 }
 
 // The key a keyboard sends with this character: the named keys for the control characters it
