@@ -13,7 +13,8 @@ namespace {
 // Letters and their cases as far as a Dutch (or French, German) caption needs them: ASCII and
 // Latin-1. Any other character counts as no letter.
 bool isLetter(char32_t c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
 }
 bool isUpper(char32_t c) {
     return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);

@@ -1,14 +1,13 @@
 #include "platform/web/dom.h"
 
 #include <cmath>
-#include <string>
-
 #include <emscripten.h>
+#include <string>
 
 // Each call hands its strings to platform/web/page.js, which copies them at once.
 namespace {
 
-EM_JS(void, page_create_window, (int id, int menuBar), { Module.page.createWindow(id, menuBar !== 0); });
+EM_JS(void, page_create_window, (int id, int menuBar), { Module.page.createWindow(id, menuBar != = 0); });
 EM_JS(void, page_create, (int id, int tag, int parent), { Module.page.create(id, tag, parent); });
 EM_JS(void, page_remove, (int id), { Module.page.remove(id); });
 EM_JS(void, page_style, (int id, const char* p, int pn, const char* v, int vn),
@@ -21,7 +20,8 @@ EM_JS(void, page_focus, (int id), { Module.page.focus(id); });
 EM_JS(void, page_raise, (int id), { Module.page.raise(id); });
 EM_JS(double, page_text_width, (const char* t, int tn, const char* f, int fn),
       { return Module.page.textWidth(UTF8ToString(t, tn), UTF8ToString(f, fn)); });
-EM_JS(double, page_picture_aspect, (const char* t, int n), { return Module.page.pictureAspect(UTF8ToString(t, n)); });
+EM_JS(double, page_picture_aspect, (const char* t, int n),
+      { return Module.page.pictureAspect(UTF8ToString(t, n)); });
 EM_JS(int, page_viewport_width, (), { return document.documentElement.clientWidth; });
 EM_JS(int, page_viewport_height, (), { return document.documentElement.clientHeight; });
 EM_JS(void, clock_start, (int handle, int interval), { Module.page.startTimer(handle, interval); });
@@ -164,8 +164,8 @@ EMSCRIPTEN_KEEPALIVE void mt_edited(int id, const char* text) {
 EMSCRIPTEN_KEEPALIVE int mt_key(const char* key, int modifiers) {
     if (!pageBinding)
         return 0;
-    return pageBinding->keyDown({key, (modifiers & 1) != 0, (modifiers & 2) != 0, (modifiers & 4) != 0,
-                             (modifiers & 8) != 0})
+    return pageBinding->keyDown(
+               {key, (modifiers & 1) != 0, (modifiers & 2) != 0, (modifiers & 4) != 0, (modifiers & 8) != 0})
                ? 1
                : 0;
 }

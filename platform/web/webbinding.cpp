@@ -14,13 +14,13 @@ namespace mt::web {
 struct WebBinding::Element {
     Page::Id id = 0;
     Page::Tag tag = Page::Tag::Label;
-    std::vector<Page::Id> panels; // a status bar's
+    std::vector<Page::Id> panels;              // a status bar's
     std::map<std::string, std::string> styles; // as last written, so that only changes are
 };
 
 struct WebBinding::Window {
     Page::Id id = 0;
-    bool frame = false;  // the window with the menu bar stays under the others
+    bool frame = false; // the window with the menu bar stays under the others
     bool shown = false;
     bool enabled = true;
     std::string left, top;
@@ -378,9 +378,9 @@ void WebBinding::apply(Control& c, Prop p) {
             // A short caption goes under the picture, like a label on a box; on a banner it goes over.
             std::string layout = "text";
             if (!c.picture().empty())
-                layout = c.caption().empty()                         ? "picture"
+                layout = c.caption().empty()                        ? "picture"
                          : m_page.pictureAspect(c.picture()) >= 2.5 ? "over"
-                                                                     : "under";
+                                                                    : "under";
             setStyle(e, "--layout", layout);
             m_page.attribute(e.id, "data-layout", layout);
         }
@@ -466,8 +466,10 @@ void WebBinding::applyScreen(Screen& s) {
     m_page.style(w.id, "--ch", pixels(height));
     // Where the model puts it, kept inside the viewport as a window manager keeps a window on screen.
     const long outerWidth = width + frameExtraWidth, outerHeight = height + frameExtraHeight;
-    const std::string left = pixels(std::clamp<long>(px(s.left()), 0, std::max(0L, m_options.workWidth - outerWidth)));
-    const std::string top = pixels(std::clamp<long>(px(s.top()), 0, std::max(0L, m_options.workHeight - outerHeight)));
+    const std::string left =
+        pixels(std::clamp<long>(px(s.left()), 0, std::max(0L, m_options.workWidth - outerWidth)));
+    const std::string top =
+        pixels(std::clamp<long>(px(s.top()), 0, std::max(0L, m_options.workHeight - outerHeight)));
     if (left != w.left || top != w.top) {
         m_page.style(w.id, "left", left);
         m_page.style(w.id, "top", top);
