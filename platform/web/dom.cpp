@@ -7,7 +7,7 @@
 // Each call hands its strings to platform/web/page.js, which copies them at once.
 namespace {
 
-EM_JS(void, page_create_window, (int id, int menuBar), { Module.page.createWindow(id, menuBar != = 0); });
+EM_JS(void, page_create_window, (int id, int menuBar), { Module.page.createWindow(id, menuBar != 0); });
 EM_JS(void, page_create, (int id, int tag, int parent), { Module.page.create(id, tag, parent); });
 EM_JS(void, page_remove, (int id), { Module.page.remove(id); });
 EM_JS(void, page_style, (int id, const char* p, int pn, const char* v, int vn),
