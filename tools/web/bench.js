@@ -49,7 +49,7 @@ function cpuSeconds(pid) {
         const emptyTimes = [], welcomeTimes = [];
         for (let i = 0; i < 5; ++i) {
             await page.goto('file://' + empty);
-            emptyTimes.push(await page.evaluate(paintedWhen, () => document.body !== null));
+            emptyTimes.push(await page.evaluate(`(${paintedWhen})(() => document.body !== null)`));
             await page.goto('file://' + file, {waitUntil: 'domcontentloaded'});
             welcomeTimes.push(await page.evaluate(`(${paintedWhen})(() => { const w = document.querySelector('${win('frmmecenaat1')}'); return w && w.style.display !== 'none'; })`));
         }
