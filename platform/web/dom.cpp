@@ -22,8 +22,8 @@ EM_JS(double, page_text_width, (const char* t, int tn, const char* f, int fn),
       { return Module.page.textWidth(UTF8ToString(t, tn), UTF8ToString(f, fn)); });
 EM_JS(double, page_picture_aspect, (const char* t, int n),
       { return Module.page.pictureAspect(UTF8ToString(t, n)); });
-EM_JS(int, page_viewport_width, (), { return document.documentElement.clientWidth; });
-EM_JS(int, page_viewport_height, (), { return document.documentElement.clientHeight; });
+EM_JS(int, page_viewport_width, (), { return Module.page.viewportWidth(); });
+EM_JS(int, page_viewport_height, (), { return Module.page.viewportHeight(); });
 EM_JS(void, clock_start, (int handle, int interval), { Module.page.startTimer(handle, interval); });
 EM_JS(void, clock_stop, (int handle), { Module.page.stopTimer(handle); });
 EM_JS(double, clock_now, (), { return Date.now(); });

@@ -11,6 +11,9 @@ Module.page = (function () {
     const pendingTicks = new Set();
     const pictureUrls = new Map();
     let desk = null, canvas = null, topZ = 10, asleep = false, openMenu = null;
+    // The viewport, read once a resize is over rather than at every use: reading it from the
+    // document would lay out a screen that is half built.
+    let viewport = null;
 
     function div(cls, parent) {
         const d = document.createElement('div');
@@ -247,6 +250,16 @@ Module.page = (function () {
             els[id].style.zIndex = String(++topZ);
         },
 
+        viewportWidth() {
+            if (!viewport) viewport = [document.documentElement.clientWidth, document.documentElement.clientHeight];
+            return viewport[0];
+        },
+
+        viewportHeight() {
+            page.viewportWidth();
+            return viewport[1];
+        },
+
         textWidth(text, font) {
             if (!canvas) canvas = document.createElement('canvas').getContext('2d');
             canvas.font = font;
@@ -354,6 +367,7 @@ Module.page = (function () {
     let swallowKeyUp = false;
 
     function listen() {
+        window.addEventListener('resize', () => { viewport = null; });
         desk.addEventListener('mousedown', e => {
             if (e.button !== 0) return;
             const win = windowOf(e.target);
@@ -416,24 +430,42 @@ Module.page = (function () {
         });
     }
 
-    // The fonts the screens name, carried by the page: the program waits for them, so that it
-    // measures and draws its texts in them from the first screen on.
+    // The fonts the screens name, carried by the page. They load while the program compiles; it
+    // starts once they are there, so that it measures and draws its texts in them from the first
+    // screen on.
     function loadFonts() {
-        addRunDependency('fonts');
-        const faces = MT_ASSETS.fonts.map(f => {
+        return Promise.all(MT_ASSETS.fonts.map(f => {
             const bytes = Uint8Array.from(atob(f.data), c => c.charCodeAt(0));
             const face = new FontFace(f.family, bytes, {weight: f.weight, style: f.style});
             document.fonts.add(face);
             return face.load();
-        });
-        Promise.all(faces).then(() => removeRunDependency('fonts'),
-                                err => { console.error(err); removeRunDependency('fonts'); });
+        })).catch(err => console.error(err));
     }
 
+    // Every picture parsed once while the child looks at the first screen, so that opening a
+    // screen only draws what is already there.
+    const decoded = [];
+    function decodePictures() {
+        const names = Object.keys(MT_ASSETS.pictures);
+        const next = deadline => {
+            while (names.length && deadline.timeRemaining() > 2) {
+                const img = new Image();
+                img.src = pictureUrl(names.shift());
+                img.decode().catch(() => {});
+                decoded.push(img);
+            }
+            if (names.length) requestIdleCallback(next);
+        };
+        requestIdleCallback(next);
+    }
+
+    const fonts = loadFonts();
     Module.preRun = (Module.preRun || []).concat([() => {
         desk = document.getElementById('desk');
         listen();
-        loadFonts();
+        addRunDependency('fonts');
+        fonts.then(() => removeRunDependency('fonts'));
     }]);
+    Module.postRun = (Module.postRun || []).concat([decodePictures]);
     return page;
 })();

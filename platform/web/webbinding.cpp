@@ -14,8 +14,9 @@ namespace mt::web {
 struct WebBinding::Element {
     Page::Id id = 0;
     Page::Tag tag = Page::Tag::Label;
-    std::vector<Page::Id> panels;              // a status bar's
-    std::map<std::string, std::string> styles; // as last written, so that only changes are
+    std::vector<Page::Id> panels;                // a status bar's
+    std::map<std::string, std::string> styles;   // as last written, so that only changes are
+    std::optional<std::pair<long, long>> placed; // where left and top first put it
 };
 
 struct WebBinding::Window {
@@ -132,6 +133,7 @@ WebBinding::WebBinding(Program& program, Page& page, Options options)
     m_program.addObserver(this);
     for (Screen* s : m_program.loadedScreens())
         screenCreated(*s);
+    syncFocus();
 }
 
 WebBinding::~WebBinding() {
@@ -250,8 +252,18 @@ void WebBinding::applyGeometry(Control& c, Element& e) {
         setStyle(e, "height", pixels(pen));
         return;
     }
-    // Placed by a transform: moving a control (the falling problem) needs no layout.
-    setStyle(e, "transform", "translate(" + pixels(x) + "," + pixels(y) + ")");
+    // Placed by left and top once; a control that moves later (the falling problem) is moved from
+    // there by a transform, which needs no layout. A transform on every control would cost each
+    // frame a node of its own.
+    if (!e.placed) {
+        e.placed = {x, y};
+        setStyle(e, "left", pixels(x));
+        setStyle(e, "top", pixels(y));
+    } else {
+        const auto [x0, y0] = *e.placed;
+        setStyle(e, "transform",
+                 x == x0 && y == y0 ? "" : "translate(" + pixels(x - x0) + "," + pixels(y - y0) + ")");
+    }
     setStyle(e, "width", pixels(wd));
     setStyle(e, "height", pixels(ht));
     if (c.kind() == Kind::Shape) {
@@ -489,7 +501,6 @@ void WebBinding::applyScreen(Screen& s) {
             m_raised = &s;
         }
     }
-    syncFocus();
 }
 
 void WebBinding::screenChanged(Screen& s) {
@@ -539,7 +550,7 @@ void WebBinding::controlChanged(Control& c, Prop p) {
 }
 
 void WebBinding::focusChanged(Screen&) {
-    syncFocus();
+    // Followed once the event is over: the page lays a screen out to move its focus.
 }
 
 void WebBinding::eventDone() {
