@@ -39,6 +39,7 @@ Design heading(int left, const char* caption, Color back, Color fore) {
             .align = Align::Center};
 }
 
+// The cells only show: no caret, no typing, and Tab passes them by.
 Design cel(Frame* in, int i) {
     const Font f{.family = "Arial", .points = 8, .bold = true};
     const Color yellow = Color::rgb(255, 255, 0);
@@ -51,7 +52,8 @@ Design cel(Frame* in, int i) {
                 .text = "0",
                 .back = yellow,
                 .font = f,
-                .align = Align::Center};
+                .align = Align::Center,
+                .readOnly = true};
     const int r = (i - 1) / 10, c = (i - 1) % 10;
     return {.in = in,
             .left = columns[c],
@@ -61,7 +63,8 @@ Design cel(Frame* in, int i) {
             .text = numberText(i),
             .back = yellow,
             .font = f,
-            .align = Align::Center};
+            .align = Align::Center,
+            .readOnly = true};
 }
 
 } // namespace

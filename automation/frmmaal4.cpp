@@ -101,7 +101,8 @@ Frmmaal4::Frmmaal4(Maaltafels& a)
                   .back = wit,
                   .fore = Color::rgb(0, 64, 0),
                   .font = groot,
-                  .align = Align::Center}),
+                  .align = Align::Center,
+                  .enterPresses = &cmdnieuw}),
       Line1(*this, "Line1",
             {.left = 4800,
              .top = 1560,
@@ -178,8 +179,8 @@ Frmmaal4::Frmmaal4(Maaltafels& a)
     expose("teller", teller);
     expose("totaal", totaal);
     // The child picks a table first; the answer comes next.
-    tabFirst({&cmdtwee, &cmddrie, &cmdvier, &cmdvijf, &cmdzes, &cmdzeven, &cmdacht, &cmdnegen, &cmdtien,
-              &cmdstart, &txtproduct, &cmdnieuw, &cmdnieuw2, &cmdstop});
+    focusFirst({&cmdtwee, &cmddrie, &cmdvier, &cmdvijf, &cmdzes, &cmdzeven, &cmdacht, &cmdnegen, &cmdtien,
+                &cmdstart, &txtproduct, &cmdnieuw, &cmdnieuw2, &cmdstop});
     const auto knoppen = tafelknoppen();
     for (int n = 2; n <= 10; ++n)
         knoppen[static_cast<std::size_t>(n - 2)]->Click = [this, n] { cmdtafel_Click(n); };
@@ -231,6 +232,7 @@ void Frmmaal4::trekfactor() {
 }
 
 void Frmmaal4::cmdtafel_Click(int n) {
+    gekozen = tafelknoppen()[static_cast<std::size_t>(n - 2)];
     beginoefening();
     tafel = static_cast<std::int16_t>(n);
     lbldeler.setCaption(numberText(tafel));
@@ -238,6 +240,7 @@ void Frmmaal4::cmdtafel_Click(int n) {
 }
 
 void Frmmaal4::cmdstart_Click() {
+    gekozen = &cmdstart;
     beginoefening();
     // The table is drawn before the factor; table 1 is one of the ten.
     tafel = static_cast<std::int16_t>(intPart(10 * app.rnd()) + 1);
@@ -279,6 +282,9 @@ void Frmmaal4::cmdnieuw_Click() {
     controleer();
     eindereeks();
     cmdnieuw.setVisible(false);
+    // Back to the table just used: one table is played with Enter, digits, Enter.
+    if (gekozen)
+        gekozen->setFocus();
 }
 
 void Frmmaal4::controleer() {

@@ -62,4 +62,6 @@ private:
     std::array<mt::Button*, 10> tafelknoppen();
 
     Maaltafels& app;
+    // The button that chose the table of the current exercise.
+    mt::Button* gekozen = nullptr;
 };

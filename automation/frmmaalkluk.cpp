@@ -230,10 +230,10 @@ Frmmaalkluk::Frmmaalkluk(Maaltafels& a)
     expose("getal1", getal1);
     expose("getal2", getal2);
     expose("uitkomst", uitkomst);
-    tabFirst({&Cmd1(1),     &Cmd1(2),      &Cmd1(3),     &Cmd1(4),     &Cmd1(5),     &Cmd1(6),
-              &Cmd1(7),     &Cmd1(8),      &Cmd1(9),     &Cmd1(10),    &cmdmaler(1), &cmdmaler(2),
-              &cmdmaler(3), &cmdmaler(4),  &cmdmaler(5), &cmdmaler(6), &cmdmaler(7), &cmdmaler(8),
-              &cmdmaler(9), &cmdmaler(10), &cmdgelijk,   &cmdstop});
+    focusFirst({&Cmd1(1),     &Cmd1(2),      &Cmd1(3),     &Cmd1(4),     &Cmd1(5),     &Cmd1(6),
+                &Cmd1(7),     &Cmd1(8),      &Cmd1(9),     &Cmd1(10),    &cmdmaler(1), &cmdmaler(2),
+                &cmdmaler(3), &cmdmaler(4),  &cmdmaler(5), &cmdmaler(6), &cmdmaler(7), &cmdmaler(8),
+                &cmdmaler(9), &cmdmaler(10), &cmdgelijk,   &cmdstop});
     Cmd1.onClick([this](int i) { Cmd1_Click(i); });
     cmdmaler.onClick([this](int i) { cmdmaler_Click(i); });
     cmdgelijk.Click = [this] { cmdgelijk_Click(); };

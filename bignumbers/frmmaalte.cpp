@@ -41,6 +41,7 @@ Design deelknop(int left) {
 }
 
 // An answer box, named by the part of the sum it answers.
+// The part's button asks the question and checks the answer: Enter in the box presses it.
 Design antwoord(int left, Control& vraag) {
     return {.left = left,
             .top = 2760,
@@ -50,7 +51,8 @@ Design antwoord(int left, Control& vraag) {
             .fore = navy,
             .font = groot,
             .align = Align::Center,
-            .labelledBy = &vraag};
+            .labelledBy = &vraag,
+            .enterPresses = &vraag};
 }
 
 std::string n(int v) {
@@ -132,6 +134,8 @@ FrmmaalTE::FrmmaalTE(Maaltafels& a)
     expose("deelT", deelT);
     expose("deelE", deelE);
     expose("som", som);
+    // The child starts with the start button, not with an answer box that has no exercise yet.
+    focusFirst({&cmdstart});
     cmdstart.Click = [this] { cmdstart_Click(); };
     cmdTE.Click = [this] { cmdTE_Click(); };
     txtT.Change = [this] { txtT_Change(); };
@@ -196,6 +200,8 @@ void FrmmaalTE::cmdstart_Click() {
     cmdE.setBackColor(Color::buttonFace());
     txtT.setEnabled(true);
     txtE.setEnabled(true);
+    // The exercise takes the start button's place as the next thing to press.
+    cmdTE.setFocus();
 }
 
 void FrmmaalTE::cmdTE_Click() {
@@ -251,6 +257,9 @@ void FrmmaalTE::cmdT_Click() {
         deelT = i16(tienwaarde * maalgetal);
         aanvaardT = true;
         cmdT.setVisible(false);
+        // On to the other part, or the answer typed next would overwrite this one.
+        if (!klaar(aanvaardE, txtE, lblE))
+            txtE.setFocus();
     } else {
         txtT.setBackColor(rood);
     }
@@ -266,14 +275,20 @@ void FrmmaalTE::cmdE_Click() {
         cmdE.setVisible(false);
         imgpijl2.setVisible(false);
         imgpijl3.setVisible(true);
+        if (!klaar(aanvaardT, txtT, lblT))
+            txtT.setFocus();
     } else {
         txtE.setBackColor(rood);
     }
     teltest();
 }
 
+bool FrmmaalTE::klaar(bool aanvaard, const TextBox& antwoord, const Label& juist) {
+    return aanvaard && antwoord.text() == juist.caption();
+}
+
 void FrmmaalTE::teltest() {
-    if (aanvaardT && aanvaardE && txtT.text() == lblT.caption() && txtE.text() == lblE.caption()) {
+    if (klaar(aanvaardT, txtT, lblT) && klaar(aanvaardE, txtE, lblE)) {
         cmdplus.setVisible(true);
         cmdplus.setBackColor(Color::rgb(0, 210, 0));
         cmdplus.setFocus();

@@ -48,6 +48,8 @@ private:
     void herstel();
     // Shows the add button once both parts of this exercise are accepted and still read right.
     void teltest();
+    // A part is done when it was accepted and its box still reads the right answer.
+    static bool klaar(bool aanvaard, const mt::TextBox& antwoord, const mt::Label& juist);
     // An accepted part whose text is changed afterwards has to be checked again.
     void opnieuw(mt::TextBox& box, mt::Button& check, const mt::Label& juist, bool& aanvaard);
 

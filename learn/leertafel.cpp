@@ -142,15 +142,20 @@ void Leertafel::begintafel(int nieuw) {
     lblmult1.setCaption(numberText(tafel));
     lblmemo(learn::nulrij).setCaption(learn::nulrijtekst(tafel));
     cmdleer(0).setVisible(true);
+    // The first step waits where the child can press it with Enter, as each next one will.
+    cmdleer(0).setFocus();
 }
 
 void Leertafel::cmdleer_Click(int index) {
     const learn::Stap& stap = learn::stapVanKnop(index);
     cmdleer(index).setVisible(false);
-    if (stap.volgende >= 0)
+    if (stap.volgende >= 0) {
+        // The next step takes the pressed one's place, and the focus with it.
         cmdleer(stap.volgende).setVisible(true);
-    else
+        cmdleer(stap.volgende).setFocus();
+    } else {
         tafelklaar();
+    }
     uitkomst = static_cast<std::int16_t>(stap.maal * tafel);
     lblmemo(stap.rij).setCaption(learn::rijtekst(stap.maal, tafel));
     if (std::string hint = learn::uitleg(stap.maal, tafel); !hint.empty())

@@ -126,8 +126,14 @@ bool Control::reachable() const {
     return true;
 }
 
+bool Control::takesFocus() const {
+    if (m_kind == Kind::TextBox)
+        return !static_cast<const TextBox*>(this)->readOnly();
+    return m_kind == Kind::Button;
+}
+
 bool Control::focusable() const {
-    if (m_kind != Kind::TextBox && m_kind != Kind::Button)
+    if (!takesFocus())
         return false;
     for (const Control* c = this; c; c = c->container())
         if (!c->visible() || !c->enabled())
@@ -199,7 +205,8 @@ std::optional<Value> Control::property(std::string_view name) const {
 }
 
 TextBox::TextBox(Screen& s, std::string name, Design d, int index)
-    : Control(s, Kind::TextBox, std::move(name), index, d), m_text(std::move(d.text)) {}
+    : Control(s, Kind::TextBox, std::move(name), index, d), m_text(std::move(d.text)),
+      m_enterPresses(d.enterPresses), m_readOnly(d.readOnly) {}
 
 void TextBox::setText(std::string s) {
     if (s == m_text)

@@ -76,6 +76,10 @@ struct Design {
     // say it (a caption always speaks for itself).
     std::string accessibleName;
     Control* labelledBy = nullptr; // a text box: the label or question it answers
+    // A text box: Enter in it presses this button when the child can reach it (the screen's check).
+    Control* enterPresses = nullptr;
+    // A text box that only shows: it takes no focus, no typing and no caret.
+    bool readOnly = false;
 };
 
 // One named control of a screen. Setters change the model and tell the program's observers;
@@ -127,9 +131,11 @@ public:
 
     // The system's focus call: does nothing when the control cannot take the focus now.
     void setFocus();
-    // A button or text box that is shown and switched on, with all its containers: it can hold
-    // its screen's focus (whether or not the screen itself is up).
+    // A button or a text box one can type into, shown and switched on with all its containers: it
+    // can hold its screen's focus (whether or not the screen itself is up).
     bool focusable() const;
+    // Where the focus may go: buttons and text boxes that are not read-only, whatever their state.
+    bool takesFocus() const;
     // Focusable on a screen that is up and switched on.
     bool canTakeFocus() const;
     // What a click on this control reaches: buttons, text boxes, labels, pictures, frames and menu
@@ -191,6 +197,9 @@ class TextBox : public Control {
 public:
     TextBox(Screen& s, std::string name, Design d, int index = -1);
     const std::string& text() const { return m_text; }
+    bool readOnly() const { return m_readOnly; }
+    // The button Enter presses, if any.
+    Control* enterPresses() const { return m_enterPresses; }
     // Runs Change at once, nested, when the text really changes.
     void setText(std::string s);
     std::optional<Value> property(std::string_view name) const override;
@@ -199,6 +208,8 @@ public:
 
 private:
     std::string m_text;
+    Control* m_enterPresses;
+    bool m_readOnly;
 };
 
 class MenuItem : public Control {

@@ -181,6 +181,12 @@ void Program::keyToControl(Screen& s, int keyAscii) {
     }
     if (f->kind() == Kind::TextBox) {
         auto& box = static_cast<TextBox&>(*f);
+        if (keyAscii == 13) {
+            // Every child presses Enter after an answer: it checks, when the check is on offer.
+            if (Control* check = box.enterPresses(); check && check->reachable() && check->Click)
+                check->Click();
+            return;
+        }
         std::string t = box.text();
         if (keyAscii == 8)
             dropLastChar(t);
@@ -213,8 +219,9 @@ int Program::keyPreview(Screen& s, int keyAscii) {
         int k = keyAscii;
         s.Form_KeyPress(k);
         Control* f = s.focus();
-        bool button = f && f->kind() == Kind::Button;
-        if (k == 9 || (button && (k == 13 || k == 32)))
+        const bool button = f && f->kind() == Kind::Button;
+        const bool box = f && f->kind() == Kind::TextBox;
+        if (k == 9 || (button && (k == 13 || k == 32)) || (box && k == 13))
             keyToControl(s, k);
         else
             left = k;
@@ -242,7 +249,7 @@ void Program::arrow(Screen& s, Direction d) {
 
 void Program::edit(TextBox& box, std::string text) {
     dispatch([this, &box, text = std::move(text)]() mutable {
-        if (box.reachable() && !m_boxOpen)
+        if (box.reachable() && !box.readOnly() && !m_boxOpen)
             box.setText(std::move(text));
     });
 }
@@ -259,7 +266,8 @@ void Program::tick(Timer& t) {
 }
 
 bool Program::closable(Screen& s) {
-    if (!s.alive() || !s.visible() || m_boxOpen)
+    // A switched-off window takes no input, its close box included.
+    if (!s.alive() || !s.visible() || !s.enabled() || m_boxOpen)
         return false;
     if (s.closeRule() == CloseRule::EndProgram)
         return true;

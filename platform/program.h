@@ -67,7 +67,7 @@ public:
     // is the character's (Unicode); a text box takes the characters that mt::typable allows.
     void key(Screen& s, int keyAscii);
     // Returns the key code left after the screen's KeyPress (0: swallowed). For bindings whose
-    // text boxes edit themselves; Tab and Enter or Space on a button are handled here.
+    // text boxes edit themselves; Tab, Enter or Space on a button and Enter in a text box are handled here.
     int keyPreview(Screen& s, int keyAscii);
     // Shift+Tab and the arrow keys only move the focus; the screen's KeyPress never sees them.
     void tabBack(Screen& s);

@@ -7,6 +7,26 @@
 
 namespace mt {
 
+namespace {
+
+// A control's box on the screen in twips, its containers' places added.
+struct Box {
+    int left, top, right, bottom;
+    explicit Box(const Control& c) : left(c.left()), top(c.top()) {
+        for (const Control* in = c.container(); in; in = in->container()) {
+            left += in->left();
+            top += in->top();
+        }
+        right = left + c.width();
+        bottom = top + c.height();
+    }
+    // Doubled, so that centres stay whole numbers.
+    int centreX2() const { return left + right; }
+    int centreY2() const { return top + bottom; }
+};
+
+} // namespace
+
 Screen::Screen(Program& program, std::string name, ScreenDesign d)
     : m_program(program), m_name(std::move(name)), m_caption(std::move(d.caption)),
       m_accessibleName(std::move(d.accessibleName)), m_back(d.back), m_width(d.width), m_height(d.height) {
@@ -71,18 +91,32 @@ Control* Screen::control(std::string_view name, int index) const {
 }
 
 std::vector<Control*> Screen::tabOrder() const {
-    if (m_tabFirst.empty())
-        return m_controls;
-    std::vector<Control*> order = m_tabFirst;
+    std::vector<std::pair<Control*, Box>> all;
     for (Control* c : m_controls)
-        if (std::find(m_tabFirst.begin(), m_tabFirst.end(), c) == m_tabFirst.end())
-            order.push_back(c);
+        if (c->takesFocus())
+            all.emplace_back(c, Box(*c));
+    // By top, then left; controls in the very same place keep their layout order.
+    std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
+        return a.second.top != b.second.top ? a.second.top < b.second.top : a.second.left < b.second.left;
+    });
+    std::vector<Control*> order;
+    order.reserve(all.size());
+    for (auto row = all.begin(); row != all.end();) {
+        const int middle = row->second.centreY2();
+        auto end =
+            std::find_if(row + 1, all.end(), [&](const auto& c) { return 2 * c.second.top >= middle; });
+        std::stable_sort(row, end,
+                         [](const auto& a, const auto& b) { return a.second.left < b.second.left; });
+        for (auto it = row; it != end; ++it)
+            order.push_back(it->first);
+        row = end;
+    }
     return order;
 }
 
 void Screen::forget(Control* c) {
     m_controls.erase(std::remove(m_controls.begin(), m_controls.end(), c), m_controls.end());
-    m_tabFirst.erase(std::remove(m_tabFirst.begin(), m_tabFirst.end(), c), m_tabFirst.end());
+    m_focusFirst.erase(std::remove(m_focusFirst.begin(), m_focusFirst.end(), c), m_focusFirst.end());
     if (m_focus == c)
         m_focus = nullptr;
 }
@@ -94,7 +128,7 @@ void Screen::giveFocus(Control* c) {
     m_program.notifyFocus(*this);
 }
 
-Control* Screen::nextFocusable(Control* from, bool back) const {
+Control* Screen::nextFocusable(Control* from, bool back, std::optional<Kind> only) const {
     const std::vector<Control*> order = tabOrder();
     const std::size_t n = order.size();
     if (n == 0)
@@ -104,7 +138,7 @@ Control* Screen::nextFocusable(Control* from, bool back) const {
     const std::size_t start = at != order.end() ? std::size_t(at - order.begin()) : back ? 0 : n - 1;
     for (std::size_t step = 1; step <= n; ++step) {
         Control* c = order[(start + (back ? n - step : step)) % n];
-        if (c->focusable())
+        if (c->focusable() && (!only || c->kind() == *only))
             return c;
     }
     return nullptr;
@@ -126,38 +160,29 @@ void Screen::tabBack() {
 }
 
 void Screen::keepFocus() {
+    // Only an answer box takes it over: Enter on a button the child never chose would act for them.
     if (m_focus && !m_focus->focusable())
-        giveFocus(nextFocusable(m_focus));
+        giveFocus(nextFocusable(m_focus, false, Kind::TextBox));
 }
 
 void Screen::focusOnActivate() {
-    if (!m_focus || !m_focus->focusable())
-        giveFocus(nextFocusable(nullptr));
-}
-
-namespace {
-
-// A control's box on the screen in twips, its containers' places added.
-struct Box {
-    int left, top, right, bottom;
-    explicit Box(const Control& c) : left(c.left()), top(c.top()) {
-        for (const Control* in = c.container(); in; in = in->container()) {
-            left += in->left();
-            top += in->top();
+    if (m_focus && m_focus->focusable())
+        return;
+    for (Control* c : m_focusFirst)
+        if (c->focusable()) {
+            giveFocus(c);
+            return;
         }
-        right = left + c.width();
-        bottom = top + c.height();
-    }
-    // Doubled, so that centres stay whole numbers.
-    int centreX2() const { return left + right; }
-    int centreY2() const { return top + bottom; }
-};
-
-} // namespace
+    giveFocus(nextFocusable(nullptr));
+}
 
 void Screen::arrow(Direction d) {
     Control* from = m_focus;
-    if (!from || from->kind() != Kind::Button || !from->canTakeFocus())
+    if (!from) {
+        moveFocus(false);
+        return;
+    }
+    if (from->kind() != Kind::Button || !from->canTakeFocus())
         return;
     const Box a(*from);
     const bool across = d == Direction::Left || d == Direction::Right;

@@ -81,15 +81,17 @@ public:
 
     // Controls in the order of the screen's layout (later ones stand on top of earlier ones).
     const std::vector<Control*>& controls() const { return m_controls; }
-    // The order in which Tab visits the controls: the layout order, unless the screen put some
-    // controls first (see tabFirst).
+    // The order in which Tab visits the controls that can take the focus: reading order, row by row
+    // from the top and left to right in a row, as they stand now. A control joins a row when its top
+    // lies above the middle of the row's first control.
     std::vector<Control*> tabOrder() const;
     Control* control(std::string_view name, int index = -1) const;
     // The focus rules, the same with and without widgets: a screen that becomes active gives the
-    // focus to its first control in tab order that can take it, unless it already holds one
-    // (a handler, a click or Tab put it there); a click gives the clicked button or text box the
-    // focus; when the control with the focus is hidden or switched off, the focus moves on to
-    // the next control in tab order that can take it, or to none.
+    // focus to its first control that can take it (the ones named by focusFirst, then tab order),
+    // unless it already holds one (a handler, a click or Tab put it there); a click gives the clicked
+    // button or text box the focus; when the control with the focus is hidden or switched off, the
+    // focus moves on to the next text box in tab order that can take it, or to none: a button never
+    // takes the focus by itself, so that Enter and Space do nothing the child did not aim at.
     Control* focus() const { return m_focus; }
     // The system's "{TAB}" keystroke: the focus moves to the next control that can take it.
     void tab();
@@ -97,6 +99,7 @@ public:
     void tabBack();
     // An arrow key on a focused button: the focus moves to the nearest button in that direction
     // that stands in the same row (left, right) or column (up, down) and can take it; none: it stays.
+    // Without a focus, an arrow puts it where Tab would.
     void arrow(Direction d);
 
     // A state variable by its system name, for the scenario runner.
@@ -104,9 +107,10 @@ public:
     std::vector<std::string> variableNames() const;
 
 protected:
-    // Tab visits these controls first, in this order, then the rest in layout order: for screens
-    // whose own buttons are declared after a shared board but are what the child uses first.
-    void tabFirst(std::vector<Control*> first) { m_tabFirst = std::move(first); }
+    // The controls that a screen becoming active tries first, in this order, before the rest in tab
+    // order: what the child starts with (a start button, the table buttons), not the first in reading
+    // order (an answer box with no exercise yet, or the stop button).
+    void focusFirst(std::vector<Control*> first) { m_focusFirst = std::move(first); }
 
     template <class T> void expose(std::string name, const T& member) {
         m_variables[std::move(name)] = [&member]() -> Value {
@@ -129,9 +133,9 @@ private:
     void keepFocus();
     // When the screen has become the active one.
     void focusOnActivate();
-    // The first focusable control after `from` in tab order (before it, going back), round the
-    // end to the other side.
-    Control* nextFocusable(Control* from, bool back = false) const;
+    // The first focusable control (of that kind only, if given) after `from` in tab order (before
+    // it, going back), round the end to the other side.
+    Control* nextFocusable(Control* from, bool back = false, std::optional<Kind> only = std::nullopt) const;
     // Tab (forward) and Shift+Tab (back), on a screen that is up.
     void moveFocus(bool back);
 
@@ -145,7 +149,7 @@ private:
     Color m_back;
     int m_left = 0, m_top = 0, m_width, m_height;
     std::vector<Control*> m_controls;
-    std::vector<Control*> m_tabFirst;
+    std::vector<Control*> m_focusFirst;
     Control* m_focus = nullptr;
     std::map<std::string, std::function<Value()>, std::less<>> m_variables;
 };

@@ -11,7 +11,7 @@ Frmmaalplus::Frmmaalplus(Maaltafels& a)
                       .wisnummers = false}),
       txtaantal1(*this, "txtaantal1", typvak(links)), cmdstart(*this, "cmdstart", startknop()),
       cmdfoutje(*this, "cmdfoutje", foutjeknop()), liniaal(*this) {
-    tabFirst({&cmdstart, &txtaantal1, &cmdcontrole, &cmdfout, &cmdnieuw, &cmdfoutje, &cmdstop});
+    focusFirst({&cmdstart, &txtaantal1, &cmdcontrole, &cmdfout, &cmdnieuw, &cmdfoutje, &cmdstop});
     cmdstart.Click = [this] { cmdstart_Click(); };
     cmdcontrole.Click = [this] { cmdcontrole_Click(); };
     cmdfout.Click = [this] { cmdfout_Click(); };

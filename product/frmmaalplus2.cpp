@@ -5,8 +5,8 @@ using namespace mt;
 Frmmaalplus2::Frmmaalplus2(Maaltafels& a)
     : Productgetallen(a, "frmmaalplus2", false), txtaantal1(*this, "txtaantal1", typvak(operandRechts)),
       cmdfoutje(*this, "cmdfoutje", foutjeknop()) {
-    tabFirst({&cmdkies, &cmdx2, &cmdx3, &cmdx4, &cmdx5, &cmdx6, &cmdx7, &cmdx8, &cmdx9, &cmdx10, &txtaantal1,
-              &cmdcontrole, &cmdfout, &cmdnieuw, &cmdfoutje, &cmdstop});
+    focusFirst({&cmdkies, &cmdx2, &cmdx3, &cmdx4, &cmdx5, &cmdx6, &cmdx7, &cmdx8, &cmdx9, &cmdx10,
+                &txtaantal1, &cmdcontrole, &cmdfout, &cmdnieuw, &cmdfoutje, &cmdstop});
     cmdcontrole.Click = [this] { cmdcontrole_Click(); };
     cmdfout.Click = [this] { cmdfout_Click(); };
     cmdfoutje.Click = [this] { cmdfoutje_Click(); };

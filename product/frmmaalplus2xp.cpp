@@ -24,8 +24,8 @@ Frmmaalplus2xp::Frmmaalplus2xp(Maaltafels& a)
                .back = Color::rgb(255, 255, 200),
                .fore = Color::rgb(0, 0, 128),
                .font = {.family = "Comic Sans MS", .points = 13, .bold = true}}) {
-    tabFirst({&cmdkies, &cmdx2, &cmdx3, &cmdx4, &cmdx5, &cmdx6, &cmdx7, &cmdx8, &cmdx9, &cmdx10, &cmdcontrole,
-              &cmdfout, &cmdhelp, &cmdnieuw, &cmdstop});
+    focusFirst({&cmdkies, &cmdx2, &cmdx3, &cmdx4, &cmdx5, &cmdx6, &cmdx7, &cmdx8, &cmdx9, &cmdx10,
+                &cmdcontrole, &cmdfout, &cmdhelp, &cmdnieuw, &cmdstop});
     lbl100veld.onClick([this](int i) { lbl100veld_Click(i); });
     cmdcontrole.Click = [this] { cmdcontrole_Click(); };
     cmdfout.Click = [this] { cmdfout_Click(); };

@@ -11,7 +11,7 @@ Frmmaalplusalles::Frmmaalplusalles(Maaltafels& a)
                       .wisnummers = true}),
       lbluitkomst(*this, "lbluitkomst", klikvak()), lblklik(*this, "lblklik", klikregel()),
       cmdstart(*this, "cmdstart", startknop()), liniaal(*this) {
-    tabFirst({&cmdstart, &cmdcontrole, &cmdfout, &cmdnieuw, &cmdstop});
+    focusFirst({&cmdstart, &cmdcontrole, &cmdfout, &cmdnieuw, &cmdstop});
     cmdstart.Click = [this] { cmdstart_Click(); };
     lbl100veld.onClick([this](int i) { lbl100veld_Click(i); });
     cmdcontrole.Click = [this] { cmdcontrole_Click(); };

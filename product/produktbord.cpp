@@ -242,7 +242,8 @@ Design Produktbord::typvak(int left) {
             .back = wit,
             .fore = marine,
             .font = vergelijking,
-            .align = Align::Center};
+            .align = Align::Center,
+            .enterPresses = &cmdcontrole};
 }
 
 Design Produktbord::klikvak() {

@@ -60,11 +60,11 @@ public:
 
 protected:
     // The designs of controls that several screens add to the board in the same place.
-    static mt::Design typvak(int left); // the answer box the child types into
-    static mt::Design klikvak();        // the answer a click in the hundred field fills in
-    static mt::Design klikregel();      // "klik op het juiste product", above the field
-    static mt::Design startknop();      // deals an exercise
-    static mt::Design foutjeknop();     // erases the typed answer
+    mt::Design typvak(int left);    // the answer box the child types into; Enter in it checks
+    static mt::Design klikvak();    // the answer a click in the hundred field fills in
+    static mt::Design klikregel();  // "klik op het juiste product", above the field
+    static mt::Design startknop();  // deals an exercise
+    static mt::Design foutjeknop(); // erases the typed answer
 
     // The shared operations, each on this screen's own controls and state.
     void tekenstroken();

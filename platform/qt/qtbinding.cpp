@@ -16,12 +16,14 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include "platform/accessible.h"
 #include "platform/qt/accessibility.h"
 #include "platform/qt/widgets.h"
 #include "platform/text.h"
+#include "platform/zoom.h"
 
 namespace mt::qt {
 
@@ -137,17 +139,14 @@ QtBinding::~QtBinding() {
     m_windows.clear();
 }
 
-double QtBinding::chooseZoom() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return 1;
-    const QRect desk = screen->availableGeometry();
-    constexpr double biggestWidth = 11880 / 15.0, biggestHeight = 8010 / 15.0;
-    double best = 1;
-    for (double z : {1.25, 1.5, 1.75, 2.0})
-        if (biggestWidth * z <= 0.9 * desk.width() && biggestHeight * z <= 0.9 * desk.height())
-            best = z;
-    return best;
+QRect QtBinding::workArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+}
+
+double QtBinding::chooseZoom(const QRect& workArea) {
+    return zoomFor(workArea.width(), workArea.height(), frameAllowance.left() + frameAllowance.right(),
+                   frameAllowance.top() + frameAllowance.bottom());
 }
 
 QFont QtBinding::toQFont(const Font& f, double zoom) {
@@ -240,8 +239,15 @@ void QtBinding::makeWidget(Control& c, Window& w) {
     case Kind::TextBox: {
         auto* e = new QLineEdit(parent);
         auto& box = static_cast<TextBox&>(c);
-        connect(e, &QLineEdit::textEdited, this,
-                [this, &box](const QString& text) { m_program.edit(box, text.toStdString()); });
+        if (box.readOnly()) {
+            // Only shows: no caret, no typing, no selecting, and the clicks go to what holds it.
+            e->setReadOnly(true);
+            e->setFocusPolicy(Qt::NoFocus);
+            e->setAttribute(Qt::WA_TransparentForMouseEvents);
+        } else {
+            connect(e, &QLineEdit::textEdited, this,
+                    [this, &box](const QString& text) { m_program.edit(box, text.toStdString()); });
+        }
         made = e;
         break;
     }
@@ -275,8 +281,13 @@ void QtBinding::makeWidget(Control& c, Window& w) {
         break;
     }
     case Kind::Menu:
-        if (w.frame)
-            w.menus[&c] = w.frame->menuBar()->addMenu(qstr(c.caption()));
+        if (w.frame) {
+            // The menu grows with the screens.
+            w.frame->menuBar()->setFont(toQFont(c.font(), m_options.zoom));
+            QMenu* menu = w.frame->menuBar()->addMenu(qstr(c.caption()));
+            menu->setFont(toQFont(c.font(), m_options.zoom));
+            w.menus[&c] = menu;
+        }
         break;
     case Kind::MenuItem:
         if (auto it = w.menus.find(c.container()); it != w.menus.end()) {
@@ -465,14 +476,12 @@ void QtBinding::applyScreen(Screen& s) {
     w.top->setWindowTitle(qstr(s.caption()));
     if (const QString name = qstr(accessibleName(s)); w.top->accessibleName() != name)
         w.top->setAccessibleName(name);
-    const QScreen* desk = QGuiApplication::primaryScreen();
-    const QPoint origin = desk ? desk->availableGeometry().topLeft() : QPoint();
     if (w.frame) {
         w.frame->resize(px(s.width()), px(s.height()));
     } else {
         w.top->setFixedSize(px(s.width()), px(s.height()));
     }
-    w.top->move(origin + QPoint(px(s.left()), px(s.top())));
+    place(s, w);
     w.top->setEnabled(s.enabled());
     for (auto& [c, a] : m_actions)
         if (&c->screen() == &s)
@@ -497,6 +506,26 @@ void QtBinding::applyScreen(Screen& s) {
         if (w.release)
             w.release();
     }
+}
+
+void QtBinding::place(const Screen& s, Window& w) {
+    // A window that is up tells the frame the window manager gives it; without a window manager
+    // (or before it has framed one) the allowance stands in.
+    if (w.top->isVisible()) {
+        const QRect outer = w.top->frameGeometry(), inner = w.top->geometry();
+        const QMargins real(inner.left() - outer.left(), inner.top() - outer.top(),
+                            outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        if (!real.isNull())
+            m_frame = real;
+    }
+    const QRect area = m_options.workArea;
+    // Qt's offscreen platform draws no frames.
+    const QMargins m = QGuiApplication::platformName() == QLatin1String("offscreen") ? QMargins() : m_frame;
+    QPoint at = area.topLeft() +
+                QPoint(px(s.left()) - (m.left() + m.right()) / 2, px(s.top()) - (m.top() + m.bottom()) / 2);
+    at.setX(std::max(at.x(), area.left()));
+    at.setY(std::max(at.y(), area.top()));
+    w.top->move(at);
 }
 
 // Every screen stands above the frame window as its transient, each time it comes up (a screen
@@ -640,13 +669,42 @@ bool QtBinding::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::WindowActivate:
         if (m_options.followActivation)
-            if (Screen* s = screenOf(watched); s && watched == window(*s))
-                m_program.activate(*s);
+            if (Screen* s = screenOf(watched); s && watched == window(*s)) {
+                if (s->enabled())
+                    m_program.activate(*s);
+                else
+                    passActivation();
+            }
         break;
     default:
         break;
     }
     return false;
+}
+
+// A switched-off window (the frame while an exercise runs) that the window system activates anyway
+// (a click on it or on its taskbar entry, Alt+Tab, restoring from minimised) hands the activation on
+// to the screen the child was using, as a window with an open modal dialog does; that screen's
+// focus is where the child left it.
+void QtBinding::passActivation() {
+    Screen* to = m_program.active();
+    if (!to || !to->visible() || !to->enabled()) {
+        to = nullptr;
+        for (auto& [s, w] : m_windows)
+            if (s->visible() && s->enabled() && !w->frame)
+                to = w->screen;
+    }
+    if (!to)
+        return;
+    // Not from inside the activation itself: the window system is still busy with it.
+    QTimer::singleShot(0, this, [this, name = to->name()] {
+        Screen* s = m_program.find(name);
+        if (QWidget* top = s ? window(*s) : nullptr; top && top->isVisible() && s->enabled()) {
+            top->raise();
+            top->activateWindow();
+            focusChanged(*s);
+        }
+    });
 }
 
 bool QtBinding::mouseEvent(QObject* watched, QMouseEvent* event) {
@@ -693,7 +751,8 @@ bool QtBinding::keyPressed(Screen& s, QEvent* event) {
         m_program.tabBack(s);
         return true;
     }
-    if (auto d = arrowKey(k->key()); d && s.focus() && s.focus()->kind() == Kind::Button) {
+    // In a text box the arrows move the cursor; on a button or with no focus at all, the focus.
+    if (auto d = arrowKey(k->key()); d && (!s.focus() || s.focus()->kind() == Kind::Button)) {
         m_program.arrow(s, *d);
         return true;
     }

@@ -7,8 +7,10 @@
 #include <string_view>
 
 #include <QFont>
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 
 #include "platform/program.h"
 
@@ -24,6 +26,8 @@ class QtBinding final : public QObject, public ProgramObserver {
 public:
     struct Options {
         double zoom = 1;
+        // Where the screens are centred: the desktop less its panels, in pixels.
+        QRect workArea = QtBinding::workArea();
         // Activate a screen when the window system activates its window. Off where there is no
         // real window system (the scenario runner activates screens itself).
         bool followActivation = true;
@@ -33,8 +37,13 @@ public:
     QtBinding(Program& program, Options options);
     ~QtBinding() override;
 
-    // The largest zoom at which the biggest screen fits in 90 % of the desktop.
-    static double chooseZoom();
+    // What a window manager's frame adds to a window at most (borders, title bar), in pixels: the
+    // zoom leaves room for it, and a window is placed with it until its real frame is known.
+    static constexpr QMargins frameAllowance{4, 36, 4, 4};
+    // The primary screen's desktop less its panels.
+    static QRect workArea();
+    // The largest zoom at which the biggest screen, with its frame, fits the work area.
+    static double chooseZoom(const QRect& workArea = QtBinding::workArea());
     static QFont toQFont(const Font& f, double zoom);
     int px(int twips) const;
 
@@ -72,6 +81,10 @@ private:
     // clicked on release, a move goes to the control under the mouse.
     bool mouseEvent(QObject* watched, QMouseEvent* event);
     bool keyPressed(Screen& s, QEvent* event);
+    void passActivation();
+    // Where a screen's window goes: its frame centred where the model centred its client area,
+    // and the title bar never above the work area.
+    void place(const Screen& s, Window& w);
     Screen* screenOf(QObject* o) const;
 
     Program& m_program;
@@ -80,7 +93,8 @@ private:
     std::map<const Control*, QWidget*> m_widgets;
     std::map<const Control*, QAction*> m_actions;
     std::map<const QObject*, Control*> m_controlOf;
-    bool m_focusByActivation = false; // the focus Qt is moving now is its choice on activation
+    bool m_focusByActivation = false;  // the focus Qt is moving now is its choice on activation
+    QMargins m_frame = frameAllowance; // the window manager's frame, once a window has shown one
 };
 
 } // namespace mt::qt

@@ -6,7 +6,6 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QScreen>
 
 #include "platform/qt/qtbinding.h"
 
@@ -43,18 +42,13 @@ void QtMessageBox::information(const std::string& text, const std::string& title
     box.exec();
 }
 
-QtMetrics::QtMetrics(double zoom) : m_zoom(zoom) {}
-
-static QRect desktop() {
-    QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->availableGeometry() : QRect(0, 0, 1280, 1024);
-}
+QtMetrics::QtMetrics(double zoom, QRect workArea) : m_zoom(zoom), m_workArea(workArea) {}
 
 int QtMetrics::displayWidth() const {
-    return int(std::lround(desktop().width() * 15 / m_zoom));
+    return int(std::lround(m_workArea.width() * 15 / m_zoom));
 }
 int QtMetrics::displayHeight() const {
-    return int(std::lround(desktop().height() * 15 / m_zoom));
+    return int(std::lround(m_workArea.height() * 15 / m_zoom));
 }
 
 int QtMetrics::textWidth(const std::string& text, const Font& font) const {

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include "platform/qt/qtbinding.h"
 #include "platform/services.h"
 
 class QWidget;
@@ -36,10 +37,11 @@ private:
     std::function<QWidget*()> m_parent;
 };
 
-// The desktop and the fonts as Qt sees them, in the program's twips.
+// The desktop and the fonts as Qt sees them, in the program's twips. The display a screen is centred
+// on is the work area: the desktop less its panels.
 class QtMetrics final : public Metrics {
 public:
-    explicit QtMetrics(double zoom);
+    explicit QtMetrics(double zoom, QRect workArea = QtBinding::workArea());
     int displayWidth() const override;
     int displayHeight() const override;
     int textWidth(const std::string& text, const Font& font) const override;
@@ -47,6 +49,7 @@ public:
 
 private:
     double m_zoom;
+    QRect m_workArea;
 };
 
 } // namespace mt::qt

@@ -140,17 +140,26 @@ TEST(FocusKeys, LevelChoiceRowAndTheWayBack) {
     EXPECT_EQ(levels.focus(), &levels.cmdhuis) << "up goes to the level nearest above";
 }
 
-// A screen that puts its own controls first in the tab order: Shift+Tab walks that order back.
-TEST(FocusKeys, ShiftTabFollowsTheScreensOwnOrder) {
+// Tab reads the grid as the child does: the top row (x, 1 to 10, =), then row by row the number on
+// the left and the running product on the right. The screen opens on the first number of the left
+// column, which is what the arrow asks for first.
+TEST(FocusKeys, TabReadsTheGridRowByRow) {
     TestProgram test;
     Maaltafels& app = test.app;
     Frmmaalkluk& grid = app.frmmaalkluk();
     grid.show();
-    app.focusTo(grid.cmdmaler(1));
-    app.tabBack(grid);
-    EXPECT_EQ(grid.focus(), &grid.Cmd1(10));
+    EXPECT_EQ(grid.focus(), &grid.Cmd1(1));
+    app.focusTo(grid.Command1);
+    for (int k = 1; k <= 10; ++k) {
+        app.key(grid, 9);
+        EXPECT_EQ(grid.focus(), &grid.cmdmaler(k)) << "along the top row";
+    }
     app.key(grid, 9);
-    EXPECT_EQ(grid.focus(), &grid.cmdmaler(1));
+    EXPECT_EQ(grid.focus(), &grid.cmdgelijk);
+    app.key(grid, 9);
+    EXPECT_EQ(grid.focus(), &grid.Cmd1(1)) << "then the next row";
+    app.tabBack(grid);
+    EXPECT_EQ(grid.focus(), &grid.cmdgelijk);
     // The arrows still go by where the buttons stand: down the left column, along the top row.
     app.focusTo(grid.Cmd1(1));
     app.arrow(grid, Direction::Down);

@@ -39,6 +39,7 @@ public:
     Button hidden{*this, "hidden", {.visible = false}};
     Button quit{*this, "quit", {}};
     Button ask{*this, "ask", {}};
+    TextBox note{*this, "note", {.text = "7", .readOnly = true}};
     Timer fast{*this, "fast", {.enabled = false, .interval = 100}};
     Timer slow{*this, "slow", {.enabled = false, .interval = 250}};
     int loads = 0;
@@ -224,23 +225,92 @@ TEST_F(ProgramTest, FocusOnlyGoesWhereItCanAndTabSkipsTheRest) {
     EXPECT_EQ(p.focus(), &p.first) << "round to the start";
 }
 
-TEST_F(ProgramTest, TheFocusMovesOnFromAControlThatGoesAway) {
+TEST_F(ProgramTest, TheFocusMovesOnFromAControlThatGoesAwayOnlyToAnAnswerBox) {
     Probe& p = probe();
     p.show();
     ASSERT_EQ(p.focus(), &p.first);
-    p.first.setEnabled(false);
-    EXPECT_EQ(p.focus(), &p.quit) << "switched off: on to the next in tab order";
     p.ask.setFocus();
     p.ask.setVisible(false);
-    EXPECT_EQ(p.focus(), &p.quit) << "hidden: on to the next, round to the start";
+    EXPECT_EQ(p.focus(), &p.first) << "a button that goes hands the focus to the answer box";
+    p.ask.setVisible(true);
+    p.quit.setFocus();
+    p.first.setEnabled(false);
+    p.quit.setVisible(false);
+    EXPECT_EQ(p.focus(), nullptr) << "no answer box left: no button takes the focus by itself";
+    p.quit.setVisible(true);
+    EXPECT_EQ(p.focus(), nullptr) << "a control that comes back does not take it by itself";
     p.first.setEnabled(true);
     p.first.setFocus();
     p.panel.setVisible(false);
-    EXPECT_EQ(p.focus(), &p.quit) << "its frame hidden";
-    p.quit.setVisible(false);
-    EXPECT_EQ(p.focus(), nullptr) << "nothing left that can take it";
-    p.quit.setVisible(true);
-    EXPECT_EQ(p.focus(), nullptr) << "a control that comes back does not take it by itself";
+    EXPECT_EQ(p.focus(), nullptr) << "its frame hidden, and the other box only shows";
+    // Tab, or an arrow, is how the child takes it up again.
+    program.arrow(p, Direction::Down);
+    EXPECT_EQ(p.focus(), &p.quit);
+}
+
+TEST_F(ProgramTest, AReadOnlyTextBoxOnlyShows) {
+    Probe& p = probe();
+    p.show();
+    program.click(p.note);
+    EXPECT_EQ(p.focus(), &p.first) << "a click takes no focus there";
+    program.edit(p.note, "07");
+    EXPECT_EQ(p.note.text(), "7");
+    p.note.setFocus();
+    EXPECT_EQ(p.focus(), &p.first);
+    for (int i = 0; i < 4; ++i) {
+        program.key(p, 9);
+        EXPECT_NE(p.focus(), &p.note) << "Tab passes it by";
+    }
+}
+
+// A text box whose Enter presses the screen's check, when the check is on offer.
+class Answer : public Screen {
+public:
+    explicit Answer(Program& p) : Screen(p, "answer", {.width = 3000, .height = 2000}) {
+        check.Click = [this] { ++checks; };
+    }
+    TextBox box{*this, "box", {.enterPresses = &check}};
+    TextBox plain{*this, "plain", {.top = 500}};
+    Button check{*this, "check", {.top = 1000}};
+    int checks = 0;
+};
+
+TEST_F(ProgramTest, EnterInAnAnswerBoxPressesItsCheck) {
+    program.define("answer", [](Program& p) { return std::make_unique<Answer>(p); });
+    auto& a = program.use<Answer>("answer");
+    a.show();
+    ASSERT_EQ(a.focus(), &a.box);
+    program.key(a, '4');
+    program.key(a, 13);
+    EXPECT_EQ(a.checks, 1);
+    EXPECT_EQ(a.box.text(), "4") << "Enter types nothing";
+    EXPECT_EQ(a.focus(), &a.box) << "the focus stays in the box";
+    EXPECT_EQ(program.keyPreview(a, 13), 0) << "a binding's text box leaves Enter to the model";
+    EXPECT_EQ(a.checks, 2);
+    a.check.setVisible(false);
+    program.key(a, 13);
+    EXPECT_EQ(a.checks, 2) << "not on offer: nothing happens";
+    a.check.setVisible(true);
+    a.plain.setFocus();
+    program.key(a, 13);
+    EXPECT_EQ(a.checks, 2) << "a box without a check";
+}
+
+TEST_F(ProgramTest, ASwitchedOffWindowRefusesItsCloseBox) {
+    struct Frame : Screen {
+        explicit Frame(Program& p) : Screen(p, "frame", {.width = 3000, .height = 2000}) {}
+        CloseRule closeRule() const override { return CloseRule::EndProgram; }
+    };
+    program.define("frame", [](Program& p) { return std::make_unique<Frame>(p); });
+    Screen& frame = program.use("frame");
+    frame.show();
+    frame.setEnabled(false);
+    EXPECT_FALSE(program.closable(frame));
+    program.close(frame);
+    EXPECT_FALSE(program.ended());
+    frame.setEnabled(true);
+    program.close(frame);
+    EXPECT_TRUE(program.ended());
 }
 
 TEST_F(ProgramTest, AScreenComingBackKeepsItsFocusAndAClickTakesIt) {

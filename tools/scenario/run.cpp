@@ -322,6 +322,8 @@ std::optional<std::string> Run::act(const Line& l, std::size_t at) {
         if (auto why = unreachable(c); !why.empty())
             return why;
         auto& box = static_cast<mt::TextBox&>(c);
+        if (box.readOnly())
+            return arg(1) + " only shows its text";
         if (cmd == "type")
             type(box, arg(2));
         else
@@ -678,6 +680,14 @@ void Run::expect(const Line& l) {
             fail("expected the focus on " + w[2] + ", found it on " + (f ? f->fullName() : "nothing"));
         if (m_qt && m_qt->focusShown(c.screen()) != &c)
             fail("the window of " + c.screen().name() + " does not have the focus on " + w[2]);
+        return;
+    }
+    if (what == "no" && w.size() == 4 && w[2] == "focus") {
+        mt::Screen& s = screen(w[3]);
+        if (s.focus())
+            fail("expected no focus on " + w[3] + ", found it on " + s.focus()->fullName());
+        if (m_qt && m_qt->focusShown(s))
+            fail("the window of " + w[3] + " has the focus on " + m_qt->focusShown(s)->fullName());
         return;
     }
     if (what == "msgbox") {

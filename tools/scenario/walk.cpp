@@ -362,7 +362,7 @@ public:
                     menus.push_back(c);
                 else
                     controls.push_back(c);
-                if (c->kind() == mt::Kind::TextBox)
+                if (c->kind() == mt::Kind::TextBox && c->focusable())
                     boxes.push_back(c);
             }
         }
