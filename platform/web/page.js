@@ -180,6 +180,9 @@ Module.page = (function () {
             case 'disabled':
                 el.disabled = value !== '';
                 return;
+            case 'readonly':
+                el.readOnly = value !== '';
+                return;
             case 'data-clock':
                 el.textContent = clockText(value);
                 return;

@@ -228,6 +228,11 @@ void WebBinding::makeElement(Control& c, Window& w) {
     }
     if (c.kind() == Kind::MenuItem)
         m_page.attribute(e.id, "data-shortcut", static_cast<MenuItem&>(c).shortcut());
+    // A text box that only shows: no caret, no typing, and the clicks go to what holds it.
+    if (c.kind() == Kind::TextBox && static_cast<TextBox&>(c).readOnly()) {
+        m_page.attribute(e.id, "readonly", "readonly");
+        setStyle(e, "pointer-events", "none");
+    }
     if (c.kind() == Kind::Label || c.kind() == Kind::TextBox)
         setStyle(e, "text-align", alignment(c.alignment()));
     for (Prop p : {Prop::Geometry, Prop::Font, Prop::BackColor, Prop::Caption, Prop::Text, Prop::Picture,
@@ -362,8 +367,8 @@ void WebBinding::apply(Control& c, Prop p) {
         applyGeometry(c, e);
         break;
     case Prop::Font:
-        if (e.tag != Page::Tag::Menu && e.tag != Page::Tag::MenuItem)
-            setStyle(e, "font", cssFont(c.font(), m_options.zoom));
+        // The menu grows with the screens, as on the desktop.
+        setStyle(e, "font", cssFont(c.font(), m_options.zoom));
         break;
     case Prop::BackColor:
     case Prop::ForeColor:
@@ -476,12 +481,12 @@ void WebBinding::applyScreen(Screen& s) {
     const long width = px(s.width()), height = px(s.height());
     m_page.style(w.id, "--cw", pixels(width));
     m_page.style(w.id, "--ch", pixels(height));
-    // Where the model puts it, kept inside the viewport as a window manager keeps a window on screen.
+    // Where the model puts its client area, the frame shared out around it as on the desktop, and
+    // kept inside the viewport as a window manager keeps a window on screen.
     const long outerWidth = width + frameExtraWidth, outerHeight = height + frameExtraHeight;
-    const std::string left =
-        pixels(std::clamp<long>(px(s.left()), 0, std::max(0L, m_options.workWidth - outerWidth)));
-    const std::string top =
-        pixels(std::clamp<long>(px(s.top()), 0, std::max(0L, m_options.workHeight - outerHeight)));
+    const long x = px(s.left()) - frameExtraWidth / 2, y = px(s.top()) - frameExtraHeight / 2;
+    const std::string left = pixels(std::clamp<long>(x, 0, std::max(0L, m_options.workWidth - outerWidth)));
+    const std::string top = pixels(std::clamp<long>(y, 0, std::max(0L, m_options.workHeight - outerHeight)));
     if (left != w.left || top != w.top) {
         m_page.style(w.id, "left", left);
         m_page.style(w.id, "top", top);
@@ -663,8 +668,8 @@ bool WebBinding::keyDown(const Key& k) {
         m_program.tabBack(*s);
         return true;
     }
-    // The arrow keys move the focus between buttons; in a text box they move the cursor.
-    if (auto d = arrowKey(k.key); d && s->focus() && s->focus()->kind() == Kind::Button) {
+    // In a text box the arrows move the cursor; on a button or with no focus at all, the focus.
+    if (auto d = arrowKey(k.key); d && (!s->focus() || s->focus()->kind() == Kind::Button)) {
         m_program.arrow(*s, *d);
         return true;
     }

@@ -147,7 +147,8 @@ TEST(WebBinding, PlacesControlsAndWindowsByTheZoom) {
     EXPECT_EQ(main.style["--cw"], "990px");
     EXPECT_EQ(main.style["--ch"], "668px");
     // Centred by the model on the 1280 x 1024 display of the test metrics; the viewport is lower.
-    EXPECT_EQ(main.style["left"], std::to_string(t.web.px(t.app.mdiForm2().left())) + "px");
+    EXPECT_EQ(main.style["left"],
+              std::to_string(t.web.px(t.app.mdiForm2().left()) - mt::web::frameExtraWidth / 2) + "px");
     EXPECT_EQ(main.style["top"], std::to_string(768 - 668 - mt::web::frameExtraHeight) + "px");
     EXPECT_EQ(mt::web::WebBinding::cssFont({.family = "Comic Sans MS", .points = 12, .bold = true}, 1.25),
               "bold 20px \"Comic Sans MS\"");
@@ -232,6 +233,7 @@ TEST(WebBinding, KeysMoveTheFocusAndPressButtons) {
     EXPECT_TRUE(t.web.keyDown({.key = "ArrowDown"}));
     EXPECT_TRUE(t.hasFocus(board.Command3));
     EXPECT_FALSE(t.web.keyDown({.key = "F5"})) << "the browser's own keys stay the browser's";
+
     EXPECT_FALSE(t.web.keyDown({.key = "r", .ctrl = true}));
 
     t.web.focused(t.web.element(board.Command7)); // a screen reader moved it
@@ -263,6 +265,43 @@ TEST(WebBinding, TextBoxesTypeThemselvesAndShowTheModel) {
     ASSERT_EQ(t.box.shown().size(), 1u);
     EXPECT_EQ(t.box.shown().front().title, "Let eens op !!");
     EXPECT_EQ(t.of(drill.txtAntwoord).attr["value"], "");
+}
+
+// When a drill's run is over no button has the focus, so that a reflex Enter does nothing; an
+// arrow gives the focus back to a button, and the page shows it there.
+TEST(WebBinding, ArrowsWithoutFocusFindAButton) {
+    WebProgram t;
+    t.app.click(t.app.frmmecenaat1().cmdkombinnen);
+    t.app.click(t.app.frmbasis().Command7);
+    t.app.click(t.app.frmSplash().cmdvervoer);
+    Tafels& drill = t.app.tafels(Level::E);
+    t.app.click(drill.cmdstarter(6));
+    t.clock.advance(62000);
+    ASSERT_TRUE(drill.cmdstop.visible());
+    ASSERT_EQ(drill.focus(), nullptr);
+    EXPECT_EQ(t.page.focused, t.web.window(drill)) << "the window holds the keys";
+    EXPECT_TRUE(t.web.keyDown({.key = "Enter"}));
+    EXPECT_TRUE(drill.visible()) << "a reflex Enter does nothing";
+    EXPECT_TRUE(t.web.keyDown({.key = "ArrowRight"}));
+    ASSERT_NE(drill.focus(), nullptr);
+    EXPECT_EQ(drill.focus()->kind(), mt::Kind::Button);
+    EXPECT_TRUE(t.hasFocus(*drill.focus()));
+}
+
+// The A-klas hundred field only shows: read-only on the page, out of reach of the mouse.
+TEST(WebBinding, ReadOnlyBoxesOnlyShow) {
+    WebProgram t;
+    int readOnly = 0;
+    for (const std::string& name : t.app.definedNames())
+        for (mt::Control* c : t.app.use(name).controls())
+            if (c->kind() == mt::Kind::TextBox) {
+                const bool only = static_cast<mt::TextBox*>(c)->readOnly();
+                readOnly += only;
+                EXPECT_EQ(t.of(*c).attr["readonly"], only ? "readonly" : "") << name << "." << c->fullName();
+                EXPECT_EQ(t.of(*c).style["pointer-events"], only ? "none" : "")
+                    << name << "." << c->fullName();
+            }
+    EXPECT_GE(readOnly, 100);
 }
 
 // Ctrl+S is the frame's menu item, only while the frame is on; the browser never saves the page.
