@@ -12,6 +12,7 @@ EM_JS(void, page_create, (int id, int tag, int parent), { Module.page.create(id,
 EM_JS(void, page_remove, (int id), { Module.page.remove(id); });
 EM_JS(void, page_style, (int id, const char* p, int pn, const char* v, int vn),
       { Module.page.style(id, UTF8ToString(p, pn), UTF8ToString(v, vn)); });
+EM_JS(void, page_styles, (int id, const char* d, int n), { Module.page.styles(id, UTF8ToString(d, n)); });
 EM_JS(void, page_attribute, (int id, const char* p, int pn, const char* v, int vn),
       { Module.page.attribute(id, UTF8ToString(p, pn), UTF8ToString(v, vn)); });
 EM_JS(void, page_text, (int id, const char* t, int n), { Module.page.text(id, UTF8ToString(t, n)); });
@@ -55,6 +56,9 @@ void DomPage::remove(Id window) {
 }
 void DomPage::style(Id id, std::string_view property, std::string_view value) {
     page_style(id, property.data(), size(property), value.data(), size(value));
+}
+void DomPage::styles(Id id, std::string_view declarations) {
+    page_styles(id, declarations.data(), size(declarations));
 }
 void DomPage::attribute(Id id, std::string_view name, std::string_view value) {
     page_attribute(id, name.data(), size(name), value.data(), size(value));

@@ -18,6 +18,7 @@ public:
     void create(Id id, Tag tag, Id parent) override;
     void remove(Id window) override;
     void style(Id id, std::string_view property, std::string_view value) override;
+    void styles(Id id, std::string_view declarations) override;
     void attribute(Id id, std::string_view name, std::string_view value) override;
     void text(Id id, std::string_view text) override;
     void picture(Id id, std::string_view name) override;

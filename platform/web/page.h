@@ -35,6 +35,8 @@ public:
     virtual void remove(Id window) = 0;
     // An empty value takes the property away.
     virtual void style(Id id, std::string_view property, std::string_view value) = 0;
+    // A new element's styles all at once, as CSS declarations ("left: 20px; top: 8px; ").
+    virtual void styles(Id id, std::string_view declarations) = 0;
     // An empty value takes the attribute away, except for "value", which empties a text box.
     virtual void attribute(Id id, std::string_view name, std::string_view value) = 0;
     // A label's or button's caption, a frame's title, a window's title bar, a menu entry ("&" marks

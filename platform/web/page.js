@@ -171,6 +171,10 @@ Module.page = (function () {
             else el.style.setProperty(property, value);
         },
 
+        styles(id, declarations) {
+            els[id].style.cssText = declarations;
+        },
+
         attribute(id, name, value) {
             const el = els[id];
             switch (name) {

@@ -94,6 +94,8 @@ private:
     std::map<const Control*, Element> m_elements;
     std::map<Page::Id, Control*> m_controlOf;
     std::map<Page::Id, Screen*> m_screenOf;
+    Element* m_making = nullptr; // its styles go to the page in one piece
+    std::string m_declarations;
     Page::Id m_focused = 0;
     const Screen* m_raised = nullptr;
     bool m_syncing = false;

@@ -58,6 +58,18 @@ public:
         at(id).style[std::string(p)] = std::string(v);
         calls.push_back("style " + std::to_string(id) + " " + std::string(p));
     }
+    void styles(Id id, std::string_view declarations) override {
+        auto& e = at(id);
+        ASSERT_TRUE(e.style.empty()) << "element " << id << " styled before it was made";
+        for (std::size_t at = 0; at < declarations.size();) {
+            const auto colon = declarations.find(": ", at), end = declarations.find("; ", at);
+            ASSERT_TRUE(colon < end && end != std::string_view::npos) << declarations;
+            e.style[std::string(declarations.substr(at, colon - at))] =
+                std::string(declarations.substr(colon + 2, end - colon - 2));
+            at = end + 2;
+        }
+        calls.push_back("styles " + std::to_string(id));
+    }
     void attribute(Id id, std::string_view n, std::string_view v) override {
         at(id).attr[std::string(n)] = std::string(v);
     }
