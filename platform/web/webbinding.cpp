@@ -154,10 +154,6 @@ std::string WebBinding::cssFont(const Font& f, double zoom) {
     return out + pixels(size) + " \"" + f.family + "\"";
 }
 
-std::string WebBinding::css(const Color& c) {
-    return hex(c);
-}
-
 Page::Id WebBinding::element(const Control& c) const {
     auto it = m_elements.find(&c);
     return it == m_elements.end() ? 0 : it->second.id;
@@ -300,14 +296,14 @@ void WebBinding::applyColours(Control& c, Element& e) {
     const auto back = c.backColor(), fore = c.foreColor(), border = c.borderColor();
     switch (c.kind()) {
     case Kind::Label:
-        setStyle(e, "color", fore ? css(*fore) : "#000000");
-        setStyle(e, "background", back ? css(*back) : "");
+        setStyle(e, "color", fore ? hex(*fore) : "#000000");
+        setStyle(e, "background", back ? hex(*back) : "");
         // A label with a border gets a plain box, drawn in its text colour.
-        setStyle(e, "border", border ? "1px solid " + (fore ? css(*fore) : "#000000") : "");
+        setStyle(e, "border", border ? "1px solid " + (fore ? hex(*fore) : "#000000") : "");
         break;
     case Kind::TextBox:
-        setStyle(e, "background", back ? css(*back) : "#ffffff");
-        setStyle(e, "color", fore ? css(*fore) : "#000000");
+        setStyle(e, "background", back ? hex(*back) : "#ffffff");
+        setStyle(e, "color", fore ? hex(*fore) : "#000000");
         break;
     case Kind::Button: {
         const Color fill = back.value_or(Color::buttonFace());
@@ -316,7 +312,7 @@ void WebBinding::applyColours(Control& c, Element& e) {
             setStyle(e, "--edge", hex(darker(fill, 160)));
             setStyle(e, "--down", hex(darker(fill, 115)));
             setStyle(e, "--down-edge", hex(darker(fill, 200)));
-            setStyle(e, "color", fore ? css(*fore) : "#000000");
+            setStyle(e, "color", fore ? hex(*fore) : "#000000");
         } else {
             const Color pale = lighter(fill, 130);
             setStyle(e, "--fill", hex(pale));
@@ -330,16 +326,16 @@ void WebBinding::applyColours(Control& c, Element& e) {
     case Kind::Image:
     case Kind::Frame:
     case Kind::PictureBox:
-        setStyle(e, "background", back ? css(*back) : "");
-        setStyle(e, "--edge", border ? std::to_string(c.borderWidth()) + "px solid " + css(*border) : "");
-        setStyle(e, "color", fore ? css(*fore) : "#000000"); // a frame's title
+        setStyle(e, "background", back ? hex(*back) : "");
+        setStyle(e, "--edge", border ? std::to_string(c.borderWidth()) + "px solid " + hex(*border) : "");
+        setStyle(e, "color", fore ? hex(*fore) : "#000000"); // a frame's title
         break;
     case Kind::Shape:
-        setStyle(e, "background", back ? css(*back) : "");
-        setStyle(e, "border", border ? std::to_string(c.borderWidth()) + "px solid " + css(*border) : "");
+        setStyle(e, "background", back ? hex(*back) : "");
+        setStyle(e, "border", border ? std::to_string(c.borderWidth()) + "px solid " + hex(*border) : "");
         break;
     case Kind::Line:
-        setStyle(e, "background", border ? css(*border) : "#000000");
+        setStyle(e, "background", border ? hex(*border) : "#000000");
         break;
     default:
         break;
@@ -409,7 +405,6 @@ void WebBinding::apply(Control& c, Prop p) {
                 layout = c.caption().empty()                        ? "picture"
                          : m_page.pictureAspect(c.picture()) >= 2.5 ? "over"
                                                                     : "under";
-            setStyle(e, "--layout", layout);
             m_page.attribute(e.id, "data-layout", layout);
         }
         break;
@@ -488,7 +483,7 @@ void WebBinding::applyScreen(Screen& s) {
     Window& w = it->second;
     m_page.text(w.id, s.caption());
     m_page.attribute(w.id, "aria-label", accessibleName(s));
-    m_page.style(w.id, "--back", css(s.backColor()));
+    m_page.style(w.id, "--back", hex(s.backColor()));
     const long width = px(s.width()), height = px(s.height());
     m_page.style(w.id, "--cw", pixels(width));
     m_page.style(w.id, "--ch", pixels(height));

@@ -41,8 +41,6 @@ public:
     // The CSS font for a control's font at a zoom: points as designed, 20 twips a point, 15 twips a
     // pixel at zoom 1, as on the desktop.
     static std::string cssFont(const Font& f, double zoom);
-    // Colours as the desktop draws them, system colours resolved.
-    static std::string css(const Color& c);
 
     Page::Id element(const Control& c) const;
     Page::Id window(const Screen& s) const;
