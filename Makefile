@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Maaltafels build entry points.
 #   make run            build (Release) and start the program
 #   make test           build (Debug, sanitizers) and run the tests; WERROR=1 turns warnings into errors
@@ -5,6 +6,7 @@
 #   make soak           long random walks over every screen, with sanitizers and on Release
 #   make fuzz           fuzz the number rules with libFuzzer (clang) for FUZZ_SECONDS
 #   make package        build (Release) and make a Debian package of it with CPack
+#   make docs           redraw every picture in docs/ from the scenario file beside it
 #   make web            build the browser version: build/web/maaltafels.html (one file) and build/web/site/
 #   make format         reformat the sources; make format-check only checks them
 #   make clean          remove build/
@@ -30,7 +32,7 @@ WEB_OPTIONS := -DCMAKE_BUILD_TYPE=Release
 # emscripten's tools run on node, which finds Debian's node modules only here.
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 
-.PHONY: all setup release run test soak fuzz bench package web format format-check clean
+.PHONY: all setup release run test soak fuzz bench package docs web format format-check clean
 
 all: release
 
@@ -104,6 +106,15 @@ web:
 	@if [ ! -d tools/web/node_modules ] || [ tools/web/package-lock.json -nt tools/web/node_modules ]; then \
 	    echo "npm ci (tools/web)"; cd tools/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-fund --no-audit; \
 	fi
+
+# docs/NAME.png is the shot of docs/NAME.scn on real widgets, offscreen; the launcher icons are
+# the ones the build draws for the package, side by side.
+docs: setup
+	$(call configure,build/release,$(RELEASE_OPTIONS))
+	cmake --build build/release --target maaltafels-scenario packaging-files
+	QT_QPA_PLATFORM=offscreen build/release/bin/maaltafels-scenario --qt --shots docs docs/*.scn
+	build/release/bin/maaltafels-rendericon --sheet docs/launcher-icon.png \
+	    packaging/nl.maaltafels.Maaltafels.desktop build/release/icons 16 48 256
 
 # Runs clang-format with the given flags on every *.cpp and *.h in SOURCE_DIRS.
 clang_format = $(if $(SOURCE_DIRS),find $(SOURCE_DIRS) -type f \( -name '*.cpp' -o -name '*.h' \) -print0 \

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aklas/aklas.h"
 
 #include <string>
@@ -51,7 +52,8 @@ Design cel(Frame* in, int i) {
                 .height = 195,
                 .text = "0",
                 .back = yellow,
-                .font = f,
+                // The cell above the field is lower than the others.
+                .font = {.family = "Arial", .points = 6, .bold = true},
                 .align = Align::Center,
                 .readOnly = true};
     const int r = (i - 1) / 10, c = (i - 1) % 10;

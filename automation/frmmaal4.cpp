@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "automation/frmmaal4.h"
 
 #include <string>
@@ -55,7 +56,7 @@ Design telvak(int left) {
             .height = 615,
             .back = donkergroen,
             .fore = wit,
-            .font = {.family = "Arial", .points = 27.75},
+            .font = {.family = "Arial", .points = 24},
             .align = Align::Center};
 }
 
@@ -142,7 +143,8 @@ Frmmaal4::Frmmaal4(Maaltafels& a)
       cmdnieuw(*this, "cmdnieuw", onderknop(1920, "automation/antwoord", "antwoord", knopgroen, true)),
       cmdnieuw2(*this, "cmdnieuw2",
                 onderknop(1920, "automation/reeks", "nieuwe reeks", Color::rgb(160, 160, 218), false)),
-      Shape3(*this, "Shape3", {.left = 3960, .top = 7080, .width = 3495, .height = 855, .back = donkergroen}),
+      // The counters' panel keeps clear of the window's bottom edge.
+      Shape3(*this, "Shape3", {.left = 3960, .top = 7080, .width = 3495, .height = 795, .back = donkergroen}),
       lblteller(*this, "lblteller", telvak(4440)),
       Line2(*this, "Line2",
             {.left = 5880, .top = 7200, .width = -240, .height = 600, .border = wit, .borderWidth = 5}),

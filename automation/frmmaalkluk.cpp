@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "automation/frmmaalkluk.h"
 
 #include <utility>
@@ -23,6 +24,8 @@ constexpr int staafBreedtes[] = {555, 1020, 1500, 1980, 2460, 2940, 3405, 3885, 
 
 const Font knopletter{.family = "Arial", .points = 8.25, .bold = true};
 const Font groot{.family = "Arial", .points = 27.75};
+// The equation's line is lower than the product under it.
+const Font regel{.family = "Arial", .points = 24};
 
 // Every array has an element 0 that plays no part: hidden, outside the frame.
 Design nul() {
@@ -45,7 +48,7 @@ Design vergelijking(int left, int width, const char* caption) {
             .caption = caption,
             .visible = false,
             .back = wit,
-            .font = groot};
+            .font = regel};
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill/tafels.h"
 
 #include <array>
@@ -18,7 +19,8 @@ constexpr Color white = Color::rgb(255, 255, 255);
 constexpr Color black = Color::rgb(0, 0, 0);
 constexpr Color ink = Color::rgb(43, 43, 43);
 
-const Font comic{.family = "Comic Sans MS", .points = 11, .bold = true};
+// The hint line and the verdict: one line of text in a strip 17 pixels high.
+const Font comic{.family = "Comic Sans MS", .points = 9, .bold = true};
 
 // The falling area inside its thin border.
 constexpr int innerWidth = 6195;
@@ -105,7 +107,7 @@ Tafels::Tafels(Maaltafels& a, Level level)
              {{0, frame(6720, 3600, 2880, 600, true)},
               {1, frame(240, 5040, 1485, 855, false)},
               {2, frame(6600, 240, 3615, 855, true)},
-              {3, frame(6720, 1440, 975, 735, true)},
+              {3, frame(6720, 1440, 975, 690, true)},
               {4, frame(7080, 5400, 2415, 855, false)},
               {5, frame(6600, 4440, 3015, 840, true)}}),
       cmdstarter(*this, "cmdstarter"), Picture1(*this, "Picture1",
@@ -221,7 +223,7 @@ Tafels::Tafels(Maaltafels& a, Level level)
                    .caption = "Vul hier zo snel mogelijk de oplossing in",
                    .visible = false,
                    .fore = navy,
-                   .font = {.family = "Comic Sans MS", .points = 9, .bold = true}});
+                   .font = {.family = "Comic Sans MS", .points = 8, .bold = true}});
 
     cmdstarter.onClick([this](int i) { cmdstarter_Click(i); });
     cmdstarter.onMouseMove([this](int i) { cmdstarter_MouseMove(i); });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/frmmaalleermeer.h"
 
 #include <utility>
@@ -22,7 +23,7 @@ std::vector<std::pair<int, Design>> tafelknoppen() {
                         .caption = numberText(i + 2),
                         .back = Color::rgb(0, 255, 0),
                         .fore = Color::rgb(0, 0, 128),
-                        .font = {.family = "Arial", .points = 14, .bold = true}}});
+                        .font = {.family = "Arial", .points = 12, .bold = true}}});
     return out;
 }
 
@@ -31,7 +32,7 @@ std::vector<std::pair<int, Design>> tafelknoppen() {
 Frmmaalleermeer::Frmmaalleermeer(Maaltafels& a)
     : Leertafel(a, "frmmaalleermeer",
                 // The random start is not offered here: the table buttons take its place.
-                {.start = false, .stoptop = 7320, .stophoogte = 615, .leertop = 6360, .eindgroen = false}),
+                {.start = false, .stoptop = 7320, .stophoogte = 525, .leertop = 6360, .eindgroen = false}),
       cmdstarten(*this, "cmdstarten", tafelknoppen()) {
     cmdstarten.onClick([this](int i) { cmdstarten_Click(i); });
 }

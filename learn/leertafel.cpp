@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learn/leertafel.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -23,13 +25,17 @@ std::vector<std::pair<int, Design>> rijen() {
                        {.left = 4080,
                         .top = learn::rijtop[static_cast<std::size_t>(i)],
                         .width = 7695,
-                        .height = 615,
+                        // A little lower than the 720 between rows, so the bottom row stays on its panel.
+                        .height = 570,
                         .back = rijgeel,
                         .fore = Color::rgb(0, 0, 128),
                         .font = {.family = "Arial", .points = 20, .bold = true},
                         .align = Align::Center}});
     return out;
 }
+
+// The inside of the bottom left panel's border: a step button ends above it.
+constexpr int paneelonder = 7845;
 
 std::vector<std::pair<int, Design>> stapknoppen(int top) {
     std::vector<std::pair<int, Design>> out;
@@ -38,7 +44,7 @@ std::vector<std::pair<int, Design>> stapknoppen(int top) {
                        {.left = 1800,
                         .top = top,
                         .width = 1695,
-                        .height = 1575,
+                        .height = std::min(1575, paneelonder - top),
                         .caption = learn::knoptekst(i),
                         .visible = false,
                         .back = groen,

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package (make package) and checks it as a school's administrator would get it:
-# its files at their standard paths, the launcher entry and the AppStream metainfo through their
-# validators (no errors, no warnings), lintian (no errors), and the program unpacked from the
-# package starting, offscreen and on an X display with its window icon.
+# its files at their standard paths, its licence, the launcher entry and the AppStream metainfo
+# through their validators (no errors, no warnings), lintian (no errors, no hardening tags), and
+# the program unpacked from the package starting, offscreen and on an X display with its window
+# icon.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -62,6 +64,17 @@ for size in "${icon_sizes[@]}"; do
     [[ "$dims" == "${size}x${size}" ]] || fail "the ${size}x${size} icon is $dims pixels"
 done
 
+# The licence, the GPL version 3 or later: in the metainfo, in Debian's machine-readable copyright
+# file, and in full beside the sources.
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$tmp/root/usr/share/metainfo/$app.metainfo.xml" ||
+    fail "the metainfo's project_license is not GPL-3.0-or-later"
+copyright=$tmp/root/usr/share/doc/maaltafels/copyright
+[[ "$(head -n 1 "$copyright")" == "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ]] ||
+    fail "the copyright file is not in Debian's machine-readable format"
+grep -qx 'Files: \*' "$copyright" && grep -qx 'License: GPL-3+' "$copyright" ||
+    fail "the copyright file does not put every file under GPL-3+"
+cmp -s LICENSE /usr/share/common-licenses/GPL-3 || fail "LICENSE is not the text of the GPL version 3"
+
 # The validators: desktop-file-validate prints warnings but exits 0 on them, so any output fails.
 echo "check-package: desktop-file-validate"
 out=$(desktop-file-validate "$tmp/root/usr/share/applications/$app.desktop" 2>&1) || {
@@ -75,7 +88,9 @@ out=$(desktop-file-validate "$tmp/root/usr/share/applications/$app.desktop" 2>&1
 echo "check-package: appstreamcli validate-tree --no-net --strict --pedantic"
 appstreamcli validate-tree --no-net --strict --pedantic "$tmp/root" || fail "appstreamcli found errors or warnings"
 echo "check-package: lintian --display-info --pedantic"
-lintian --display-info --pedantic --fail-on error "$deb" || fail "lintian found errors"
+lintian --display-info --pedantic --fail-on error "$deb" | tee "$tmp/lintian" || fail "lintian found errors"
+# The Release build is hardened (stack protector, fortify, RELRO and BIND_NOW, PIE): no hardening tag.
+! grep -q 'hardening-' "$tmp/lintian" || fail "lintian finds the program not fully hardened"
 
 # The unpacked program, offscreen: it must come up and still be running two seconds later.
 echo "check-package: starting the unpacked program offscreen"

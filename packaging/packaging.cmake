@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing and packaging: the program, its launcher entry, icons, AppStream metainfo, manual page.
 # `cmake --install` puts them under CMAKE_INSTALL_PREFIX; `cpack` (the `package` target) makes a
 # Debian package of the same files.

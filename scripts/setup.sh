@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages needed to build, test, benchmark and package Maaltafels.
 # When everything is there it prints one line and returns at once. With --web: what the browser
 # build and its tests need (emscripten, Chromium, the font tools, npm).

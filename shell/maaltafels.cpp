@@ -1,25 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/maaltafels.h"
 
-#include "shell/frmbasis.h"
-#include "shell/frminfo.h"
-#include "shell/frmmecenaat1.h"
-#include "shell/frmsplash.h"
-#include "shell/mdiform2.h"
-// drill and A-klas screens: includes here
 #include "aklas/aklas.h"
-#include "drill/tafels.h"
-
-// learning and big-number screens: includes here
 #include "automation/frmmaal4.h"
 #include "automation/frmmaalkluk.h"
 #include "bignumbers/frmmaalte.h"
+#include "drill/tafels.h"
 #include "learn/frmmaalleer.h"
 #include "learn/frmmaalleermeer.h"
 #include "product/frmmaalplus.h"
 #include "product/frmmaalplus2.h"
 #include "product/frmmaalplus2xp.h"
 #include "product/frmmaalplusalles.h"
+#include "shell/frmbasis.h"
+#include "shell/frminfo.h"
+#include "shell/frmmecenaat1.h"
+#include "shell/frmsplash.h"
+#include "shell/mdiform2.h"
 
+// A screen of one class, created by its constructor from the program.
 template <class S> void Maaltafels::add(std::string_view name) {
     define(std::string(name),
            [this](mt::Program&) -> std::unique_ptr<mt::Screen> { return std::make_unique<S>(*this); });
@@ -31,15 +30,14 @@ Maaltafels::Maaltafels(mt::Services services) : Program(services) {
     add<Frmbasis>("frmbasis");
     add<FrmSplash>("frmSplash");
     add<Frminfo>("frminfo");
-    // drill and A-klas screens: registrations here
+    // One drill screen and one A-klas trainer per level, each under its level's name.
     for (Level l : {Level::E, Level::T, Level::H})
         define(std::string(tafelsNaam(l)),
                [this, l](mt::Program&) { return std::make_unique<Tafels>(*this, l); });
     for (Level l : {Level::E, Level::T, Level::H})
         define(std::string(aklasNaam(l)),
                [this, l](mt::Program&) { return std::make_unique<Aklas>(*this, l); });
-
-    // learning and big-number screens: registrations here
+    // The screens the choice board opens.
     add<Frmmaalleer>("frmmaalleer");
     add<Frmmaalleermeer>("frmmaalleermeer");
     add<FrmmaalTE>("frmmaalTE");

@@ -1,33 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string_view>
 
 #include "platform/program.h"
 
+// The shell: frame window, welcome screen, choice board, level choice, about screen.
 class MDIForm2;
 class Frmmecenaat1;
 class Frmbasis;
 class FrmSplash;
 class Frminfo;
-// drill and A-klas screens: forward declarations here
+// The drill and its A-klas trainer, one screen of each per level.
 enum class Level;
 class Tafels;
 class Aklas;
-
-// learning and big-number screens: forward declarations here
+// The screens the choice board opens: learning, big numbers, products, automation.
 class Frmmaalleer;
 class Frmmaalleermeer;
 class FrmmaalTE;
-// product screens
 class Frmmaalplus;
 class Frmmaalplus2;
 class Frmmaalplus2xp;
 class Frmmaalplusalles;
-// automation screens
 class Frmmaal4;
 class Frmmaalkluk;
 
-// The program with all its screens: the typed way in which screens reach one another.
+// The composition root: the one class that knows every screen. It registers each screen under its
+// name, to be created on first use, and gives the screens typed accessors to reach one another,
+// so that a screen includes only the headers of the screens it uses and no screen is a global.
 class Maaltafels : public mt::Program {
 public:
     explicit Maaltafels(mt::Services services);
@@ -35,16 +36,14 @@ public:
     // Loads the frame window, which shows the welcome screen.
     void start() { Program::start("MDIForm2"); }
 
+    // Every screen by its own type; using one loads it first if it is not loaded.
     MDIForm2& mdiForm2();
     Frmmecenaat1& frmmecenaat1();
     Frmbasis& frmbasis();
     FrmSplash& frmSplash();
     Frminfo& frminfo();
-    // drill and A-klas screens: accessors here
     Tafels& tafels(Level l);
     Aklas& aklas(Level l);
-
-    // learning and big-number screens: accessors here
     Frmmaalleer& frmmaalleer();
     Frmmaalleermeer& frmmaalleermeer();
     FrmmaalTE& frmmaalTE();

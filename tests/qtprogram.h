@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCoreApplication>
@@ -17,9 +18,10 @@ struct QtTestProgram {
     mt::Random random;
     mt::FixedMetrics metrics;
     Maaltafels app{{clock, box, random, metrics}};
-    mt::qt::QtBinding qt{app, {.zoom = 1, .followActivation = false, .onEnded = {}}};
+    mt::qt::QtBinding qt;
 
-    QtTestProgram() {
+    explicit QtTestProgram(double zoom = 1)
+        : qt(app, {.zoom = zoom, .followActivation = false, .onEnded = {}}) {
         app.start();
         settle();
     }

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every unit test file and every scenario file is picked up here; none can be left out.
 find_package(GTest REQUIRED)
 include(GoogleTest)
@@ -7,12 +8,39 @@ add_executable(unit-tests ${UNIT_TEST_SOURCES})
 target_link_libraries(unit-tests PRIVATE screens GTest::gtest_main)
 gtest_discover_tests(unit-tests DISCOVERY_MODE PRE_TEST)
 
+# The scenarios that draw the pictures in docs/ run as well, so that no picture shows a program
+# that is gone.
 file(GLOB_RECURSE SCENARIOS CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/tests/*.scn)
-foreach(scn IN LISTS SCENARIOS)
-    add_test(NAME "scenario/${scn}" COMMAND maaltafels-scenario ${CMAKE_SOURCE_DIR}/tests/${scn})
-    add_test(NAME "scenario-qt/${scn}" COMMAND maaltafels-scenario --qt ${CMAKE_SOURCE_DIR}/tests/${scn})
+file(GLOB DOC_SCENARIOS CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/docs/*.scn)
+foreach(scn IN LISTS SCENARIOS DOC_SCENARIOS)
+    if(scn MATCHES "^docs/")
+        set(file ${CMAKE_SOURCE_DIR}/${scn})
+    else()
+        set(file ${CMAKE_SOURCE_DIR}/tests/${scn})
+    endif()
+    add_test(NAME "scenario/${scn}" COMMAND maaltafels-scenario ${file})
+    add_test(NAME "scenario-qt/${scn}" COMMAND maaltafels-scenario --qt ${file})
     set_tests_properties("scenario-qt/${scn}" PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endforeach()
+
+# Every picture in docs/ is one that `make docs` draws: the shot of the scenario of its name, or
+# the launcher icons; every scenario there has its picture; every picture the README shows is there.
+add_test(NAME docs-pictures-come-from-their-scenarios
+    COMMAND sh -c [[cd "$0" && status=0
+                    for png in docs/*.png; do
+                        name=$(basename "$png" .png)
+                        [ "$name" = launcher-icon ] && continue
+                        grep -q "^shot [^ ]* $name\$" "docs/$name.scn" 2>/dev/null ||
+                            { echo "$png: no docs/$name.scn with the line shot SCREEN $name"; status=1; }
+                    done
+                    for scn in docs/*.scn; do
+                        [ -f "${scn%.scn}.png" ] || { echo "$scn: its picture is missing (make docs)"; status=1; }
+                    done
+                    for png in $(grep -o '](docs/[^)]*\.png)' README.md | tr -d '()]'); do
+                        [ -f "$png" ] || { echo "README.md shows $png, which is not there"; status=1; }
+                    done
+                    exit $status]]
+            ${CMAKE_SOURCE_DIR})
 
 # The runner itself must tell a failing scenario from a passing one: exit status 1, the line that
 # failed and the count; a crash would not do.
@@ -48,5 +76,10 @@ target_compile_definitions(unit-tests PRIVATE NUMBER_CORPUS="${CMAKE_SOURCE_DIR}
 # holds the QApplication and the pictures.
 file(GLOB_RECURSE QT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_qtest.cpp)
 add_executable(qt-tests ${CMAKE_SOURCE_DIR}/tests/qtmain.cpp ${QT_TEST_SOURCES} ${QRC})
-target_link_libraries(qt-tests PRIVATE screens qtbinding Qt6::Test GTest::gtest)
+target_link_libraries(qt-tests PRIVATE scenario GTest::gtest)
+# The fit check reads every scenario, for the captions the program writes along the way.
+target_compile_definitions(qt-tests PRIVATE SCENARIO_DIR="${CMAKE_SOURCE_DIR}/tests")
 gtest_discover_tests(qt-tests DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# Every source file carries its licence line.
+add_test(NAME sources-carry-their-licence COMMAND ${CMAKE_SOURCE_DIR}/scripts/spdx.sh --check)

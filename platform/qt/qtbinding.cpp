@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/qtbinding.h"
 
 #include <cmath>
@@ -242,6 +243,7 @@ void QtBinding::makeWidget(Control& c, Window& w) {
         if (box.readOnly()) {
             // Only shows: no caret, no typing, no selecting, and the clicks go to what holds it.
             e->setReadOnly(true);
+            e->setFrame(false);
             e->setFocusPolicy(Qt::NoFocus);
             e->setAttribute(Qt::WA_TransparentForMouseEvents);
         } else {
@@ -520,7 +522,8 @@ void QtBinding::place(const Screen& s, Window& w) {
     }
     const QRect area = m_options.workArea;
     // Qt's offscreen platform draws no frames.
-    const QMargins m = QGuiApplication::platformName() == QLatin1String("offscreen") ? QMargins() : m_frame;
+    const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
+    const QMargins m = m_options.frame.value_or(offscreen ? QMargins() : m_frame);
     QPoint at = area.topLeft() +
                 QPoint(px(s.left()) - (m.left() + m.right()) / 2, px(s.top()) - (m.top() + m.bottom()) / 2);
     at.setX(std::max(at.x(), area.left()));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>
@@ -32,6 +33,9 @@ public:
         // real window system (the scenario runner activates screens itself).
         bool followActivation = true;
         std::function<void()> onEnded;
+        // The window manager's frame round each window; none: as the window manager shows it once a
+        // window is up, the allowance before (and no frame at all on Qt's offscreen platform).
+        std::optional<QMargins> frame;
     };
 
     QtBinding(Program& program, Options options);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/widgets.h"
 
 #include <map>
@@ -68,12 +69,21 @@ void Panel::paintEvent(QPaintEvent*) {
         p.drawRect(rect().adjusted(half, half + titleDrop, -half - 1, -half - 1));
     }
     if (!m_title.isEmpty()) {
-        const QRect text(8, 0, fm.horizontalAdvance(m_title) + 6, fm.height());
+        const QRect text = titleBox();
         if (m_fill)
             p.fillRect(text, *m_fill);
         p.setPen(m_titleColor);
         p.drawText(text, Qt::AlignCenter, m_title);
     }
+}
+
+QRect Panel::titleBox() const {
+    const QFontMetrics fm(font());
+    return QRect(8, 0, fm.horizontalAdvance(m_title) + 6, fm.height());
+}
+
+bool Panel::titleFits() const {
+    return m_title.isEmpty() || titleBox().right() < width() - 8;
 }
 
 void Panel::mouseReleaseEvent(QMouseEvent* e) {
@@ -108,6 +118,37 @@ void PictureButton::keyReleaseEvent(QKeyEvent* e) {
     QWidget::keyReleaseEvent(e);
 }
 
+QRectF PictureButton::innerBox() const {
+    return QRectF(rect()).adjusted(5, 5, -5, -5);
+}
+
+QRectF PictureButton::captionBox() const {
+    // Inside the outline; on a small button the focus rings may run over the caption's edge.
+    return QRectF(rect()).adjusted(2, 2, -2, -2);
+}
+
+PictureButton::Layout PictureButton::layout() const {
+    const QRectF inner = innerBox();
+    Layout l{inner, captionBox()};
+    if (m_picture) {
+        const QSizeF pic = m_picture->defaultSize();
+        const bool banner = pic.height() > 0 && pic.width() / pic.height() >= 2.5;
+        if (!text().isEmpty() && !banner) {
+            // A short caption goes under the picture, like a label on a box.
+            const qreal h = QFontMetricsF(font()).height() * 1.1;
+            l.picture.setBottom(inner.bottom() - h);
+            l.caption.setTop(l.picture.bottom());
+        }
+    }
+    return l;
+}
+
+bool PictureButton::captionFits() const {
+    const QRect box = layout().caption.toAlignedRect();
+    const QRect needed = QFontMetrics(font()).boundingRect(box, captionFlags, text());
+    return box.contains(needed);
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -121,30 +162,22 @@ void PictureButton::paintEvent(QPaintEvent*) {
     p.setBrush(down ? fill.darker(115) : fill);
     p.drawRoundedRect(box, radius, radius);
 
-    QRectF inner = box.adjusted(4, 4, -4, -4);
-    if (down)
-        inner.translate(1, 1);
+    Layout l = layout();
+    if (down) {
+        l.picture.translate(1, 1);
+        l.caption.translate(1, 1);
+    }
     const QString caption = text();
-    QRectF captionBox = inner;
     if (m_picture) {
-        const QSizeF pic = m_picture->defaultSize();
-        const bool banner = pic.height() > 0 && pic.width() / pic.height() >= 2.5;
-        QRectF pictureBox = inner;
-        if (!caption.isEmpty() && !banner) {
-            // A short caption goes under the picture, like a label on a box.
-            const qreal h = QFontMetricsF(font()).height() * 1.1;
-            pictureBox.setBottom(inner.bottom() - h);
-            captionBox.setTop(pictureBox.bottom());
-        }
         if (!on)
             p.setOpacity(0.4);
-        m_picture->render(&p, pictureBox);
+        m_picture->render(&p, l.picture);
         p.setOpacity(1);
     }
     if (!caption.isEmpty()) {
         p.setFont(font());
         p.setPen(on ? m_text : QColor(128, 128, 128));
-        p.drawText(captionBox, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap, caption);
+        p.drawText(l.caption, captionFlags, caption);
     }
     if (hasFocus()) {
         // Two rings of 3 px that follow the button's outline: dark along the edge, light inside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>
@@ -27,6 +28,8 @@ public:
     void setPicture(QSvgRenderer* r);
     // A frame's caption, drawn into its outline at the top left.
     void setTitle(const QString& title, QColor color);
+    // The caption shows whole, inside the outline's corners.
+    bool titleFits() const;
     std::function<void()> clicked;
 
 protected:
@@ -34,6 +37,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    // Where the caption stands: from a little way into the top edge, as wide as it is.
+    QRect titleBox() const;
+
     QString m_title;
     QColor m_titleColor;
     std::optional<QColor> m_fill, m_outline;
@@ -55,6 +61,8 @@ public:
     void setTextColor(QColor c);
     void setPicture(QSvgRenderer* r);
     QSize sizeHint() const override { return size(); }
+    // The caption, with the font and in the room it has, shows whole.
+    bool captionFits() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -62,6 +70,15 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
 
 private:
+    static constexpr int captionFlags = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap;
+    // Where the picture and the caption go: inside the outline and the focus rings.
+    struct Layout {
+        QRectF picture, caption;
+    };
+    QRectF innerBox() const;
+    QRectF captionBox() const;
+    Layout layout() const;
+
     QColor m_fill, m_text;
     QSvgRenderer* m_picture = nullptr;
 };

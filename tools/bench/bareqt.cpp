@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // maaltafels-bareqt: the floor under the start-up benchmark. A Qt Widgets program of the same
 // shape as Maaltafels at start (a main window with one menu, and a second window with a label),
 // with nothing of the program itself: what any such Qt program pays on this machine.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark: runs the program on a private Xvfb display and prints
 # its start-up time, resident memory and idle CPU use next to the targets.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // maaltafels-screenbench: how long a click on the choice board takes until its screen stands on
 // the display, painted, and how much memory the program holds once every screen has been shown.
 //

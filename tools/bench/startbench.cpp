@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // maaltafels-startbench: measures how long a program takes to show its first two top-level windows
 // on an X display, and how much memory and idle CPU time it uses afterwards.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // maaltafels-rendericon: draws the launcher icons at build time, with the QtSvg renderer that draws
 // every picture of the program.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/scenario/run.h"
 
 #include <algorithm>
@@ -184,6 +185,8 @@ Run::Run(const Options& o, std::ostream& out) : m_options(o), m_out(out) {
     if (o.qt)
         m_qt = std::make_unique<mt::qt::QtBinding>(
             *m_program, mt::qt::QtBinding::Options{.zoom = 1, .followActivation = false, .onEnded = {}});
+    if (o.onStart)
+        o.onStart(*m_program);
     m_program->start();
     settle();
 }

@@ -1,9 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace mt {
+class Program;
+}
 
 // Runs scenario files: each file is one fresh program on a virtual clock, driven by the commands
 // a child's visit is made of, with expectations checked along the way.
@@ -14,6 +20,8 @@ struct Options {
     bool realtime = false; // with qt: the program's real clock; wait really waits
     bool trace = false;    // print every event and every property it changed
     std::string shots;     // with qt: where shot saves its pictures
+    // Called with each fresh program before it starts: for tests that watch what scenarios do.
+    std::function<void(mt::Program&)> onStart;
 };
 
 // One line of a scenario, split into words; quoted strings arrive unescaped.
