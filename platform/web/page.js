@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page side of the browser binding: the elements the binding (webbinding.cpp) asks for, by
 // number, and the child's input handed back to it. It decides nothing the program decides.
 Module.page = (function () {

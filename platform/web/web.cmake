@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The browser build (emscripten): build/web/maaltafels.html, one file with everything inline that
 # runs from file://, and build/web/site/ (index.html, .js, .wasm) for a web server. The same
 # platform and screens libraries as the desktop build, on the page's binding.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A child's visit to the one-file build in real Chromium, with real mouse and keys: welcome,
 // choice board, level choice, a drill with a right answer and a letter's message box, the about
 // screen. Usage: node smoke.js PAGE.html [SHOTS_DIR]. Exit 77 (skipped) without a web build.

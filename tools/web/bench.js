@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's figures beside their references from the same run: size of the one file, time from
 // navigation to the welcome screen painted (beside an empty page), time from a click on each
 // choice-board button to its screen painted, the renderer's CPU over a whole drill run.

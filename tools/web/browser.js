@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Debian's Chromium, headless, on a fresh profile that never reaches the network by itself.
 'use strict';
 const fs = require('fs');

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Packs the pictures and fonts the page carries into one script for the web build.
 
 Every assets/**/*.svg goes in as text with its width-to-height ratio; each font is cut down to the
