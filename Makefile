@@ -103,8 +103,10 @@ web:
 	@scripts/setup.sh --web
 	$(call configure,build/web,$(WEB_OPTIONS),$(WEB_ENV) emcmake)
 	$(WEB_ENV) cmake --build build/web
-	@if [ ! -d tools/web/node_modules ] || [ tools/web/package-lock.json -nt tools/web/node_modules ]; then \
-	    echo "npm ci (tools/web)"; cd tools/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-fund --no-audit; \
+	@if [ ! -d build/web/npm/node_modules ] || [ tools/web/package-lock.json -nt build/web/npm/node_modules ]; then \
+	    echo "npm ci (tools/web into build/web/npm)"; mkdir -p build/web/npm && \
+	    cp tools/web/package.json tools/web/package-lock.json tools/web/.npmrc build/web/npm/ && \
+	    cd build/web/npm && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-fund --no-audit; \
 	fi
 
 # docs/NAME.png is the shot of docs/NAME.scn on real widgets, offscreen; the launcher icons are

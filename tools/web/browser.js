@@ -4,6 +4,8 @@
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
+// `make web` installs the pinned puppeteer-core into the build tree, not beside the sources.
+module.paths.unshift(path.resolve(__dirname, '../../build/web/npm/node_modules'));
 const puppeteer = require('puppeteer-core');
 
 const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
