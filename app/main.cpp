@@ -1,14 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <cstdio>
+
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QTimer>
 
+#include "app/desktop.h"
 #include "platform/qt/qtbinding.h"
 #include "platform/qt/qtclock.h"
 #include "shell/maaltafels.h"
 
 int main(int argc, char** argv) {
+    // Kept to the end: it holds the display open for Qt.
+    const DesktopCheck desktop;
+    if (desktop.problem()) {
+        std::fputs(desktop.problem()->c_str(), stderr);
+        return 1;
+    }
     // Plain widgets need no OpenGL: skipping its set-up saves start-up time and memory.
     if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");

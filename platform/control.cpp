@@ -111,6 +111,17 @@ void Control::setFont(Font f) {
     changed(Prop::Font);
 }
 
+Control::Bounds Control::bounds() const {
+    Bounds b{m_left, m_top, 0, 0};
+    for (const Control* in = m_in; in; in = in->container()) {
+        b.left += in->left();
+        b.top += in->top();
+    }
+    b.right = b.left + m_width;
+    b.bottom = b.top + m_height;
+    return b;
+}
+
 bool Control::shown() const {
     for (const Control* c = this; c; c = c->container())
         if (!c->visible())

@@ -151,6 +151,12 @@ public:
     // This control and all its containers are visible.
     bool shown() const;
 
+    // Where the control stands on its screen's client area, in twips: its containers' places added.
+    struct Bounds {
+        int left, top, right, bottom;
+    };
+    Bounds bounds() const;
+
     // Reads a property by its system name, as the scenario runner asks for it.
     virtual std::optional<Value> property(std::string_view name) const;
 

@@ -10,17 +10,9 @@ namespace mt {
 
 namespace {
 
-// A control's box on the screen in twips, its containers' places added.
-struct Box {
-    int left, top, right, bottom;
-    explicit Box(const Control& c) : left(c.left()), top(c.top()) {
-        for (const Control* in = c.container(); in; in = in->container()) {
-            left += in->left();
-            top += in->top();
-        }
-        right = left + c.width();
-        bottom = top + c.height();
-    }
+// A control's box on the screen in twips.
+struct Box : Control::Bounds {
+    explicit Box(const Control& c) : Control::Bounds(c.bounds()) {}
     // Doubled, so that centres stay whole numbers.
     int centreX2() const { return left + right; }
     int centreY2() const { return top + bottom; }

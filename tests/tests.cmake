@@ -83,3 +83,31 @@ gtest_discover_tests(qt-tests DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "QT
 
 # Every source file carries its licence line.
 add_test(NAME sources-carry-their-licence COMMAND ${CMAKE_SOURCE_DIR}/scripts/spdx.sh --check)
+
+# Without a display it can reach, or on a platform that shows no windows, the program says why and
+# exits with status 1 instead of aborting in Qt; on Xvfb it opens its window.
+foreach(case IN ITEMS no-display unreachable-display wayland-session offscreen minimal fallback xvfb)
+    add_test(NAME "desktop/${case}"
+        COMMAND sh ${CMAKE_SOURCE_DIR}/tests/app/desktop.sh ${case} $<TARGET_FILE:maaltafels>)
+endforeach()
+
+# The walk's memory rule, on samples of its own making.
+target_sources(unit-tests PRIVATE ${CMAKE_SOURCE_DIR}/tools/scenario/trend.cpp)
+
+# The walk's memory rule on a build that can plant a leak: a short walk passes, and the same walk
+# keeping 64 kB for every screen it shows (enough to rise past what caches may take in the 1000
+# inputs after the warm-up) fails on memory alone. The sanitizers' quarantine of freed memory would hide the difference, so
+# it is off here.
+if(MAALTAFELS_TEST_LEAK)
+    foreach(leak IN ITEMS 0 64)
+        add_test(NAME walk-memory-rule-leak-${leak}
+            COMMAND sh -c [[out=$("$@" 2>&1); status=$?; printf '%s\n' "$out"
+                            rule='^walk: resident memory rises by [0-9]* kB per million inputs, more than 1048576, and by [0-9]* MB in all'
+                            if [ "$0" = 0 ]; then [ "$status" -eq 0 ]
+                            else [ "$status" -eq 1 ] && printf '%s\n' "$out" | grep -q "$rule"; fi]]
+                    ${leak} $<TARGET_FILE:maaltafels-scenario> --walk --seed 1 --events 2000 --leak-per-screen ${leak}
+                    --max-trend 1048576 --replay ${CMAKE_BINARY_DIR}/walk-memory-failure.scn)
+        set_tests_properties(walk-memory-rule-leak-${leak} PROPERTIES
+            ENVIRONMENT "ASAN_OPTIONS=quarantine_size_mb=0:thread_local_quarantine_size_kb=0")
+    endforeach()
+endif()

@@ -15,11 +15,13 @@
 namespace {
 
 int usage() {
-    std::cerr << "usage: maaltafels-scenario [--qt] [--realtime] [--shots DIR] [--trace] FILE...\n"
-                 "                           [--examples MARKDOWN]...\n"
-                 "       maaltafels-scenario --walk [--qt] [--seed N] [--events N] [--episode N] [--cover]\n"
-                 "                           [--max-growth KB] [--keep-going] [--replay FILE]\n"
-                 "       maaltafels-scenario --check-pictures ASSETS_DIR\n";
+    std::cerr
+        << "usage: maaltafels-scenario [--qt] [--realtime] [--shots DIR] [--trace] FILE...\n"
+           "                           [--examples MARKDOWN]...\n"
+           "       maaltafels-scenario --walk [--qt] [--seed N] [--events N] [--episode N] [--cover]\n"
+           "                           [--max-trend KB_PER_MILLION] [--memory-log FILE] [--keep-going]\n"
+           "                           [--replay FILE]\n"
+           "       maaltafels-scenario --check-pictures ASSETS_DIR\n";
     return 2;
 }
 
@@ -76,9 +78,16 @@ int main(int argc, char** argv) {
         } else if (arg == "--episode" && hasValue && count(argv[i + 1], n) && n > 0) {
             walk.episode = static_cast<int>(n);
             ++i;
-        } else if (arg == "--max-growth" && hasValue && count(argv[i + 1], n)) {
-            walk.maxGrowthKb = static_cast<long>(n);
+        } else if (arg == "--max-trend" && hasValue && count(argv[i + 1], n)) {
+            walk.maxTrendKb = static_cast<long>(n);
             ++i;
+        } else if (arg == "--memory-log" && hasValue) {
+            walk.memoryLog = argv[++i];
+#ifdef MAALTAFELS_TEST_LEAK
+        } else if (arg == "--leak-per-screen" && hasValue && count(argv[i + 1], n)) {
+            walk.leakKb = static_cast<int>(n);
+            ++i;
+#endif
         } else if (arg == "--keep-going") {
             walk.keepGoing = true;
         } else if (arg == "--cover") {

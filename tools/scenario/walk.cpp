@@ -23,6 +23,7 @@
 #include "platform/numbers.h"
 #include "tools/scenario/answers.h"
 #include "tools/scenario/run.h"
+#include "tools/scenario/trend.h"
 
 namespace scenario {
 
@@ -243,7 +244,6 @@ struct Stats {
     long long events = 0, refused = 0, walks = 0;
     std::set<std::string> seen;
     std::map<Found, long long> found;
-    long rssAtTenth = 0;
 };
 
 long residentKb() {
@@ -252,6 +252,31 @@ long residentKb() {
     statm >> pages >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
+
+// For test builds: keeps `kb` kB, every byte written, for every screen that has come on display
+// since the last look, so that a test can see the memory rule catch a leak.
+class PlantedLeak {
+public:
+    explicit PlantedLeak(int kb) : m_kb(kb) {}
+    void restart() { m_shown.clear(); }
+    void look(const Run& run) {
+        if (m_kb <= 0)
+            return;
+        std::set<std::string> shown;
+        for (const mt::Screen* s : run.program().loadedScreens())
+            if (s->visible() && shown.insert(s->name()).second && !m_shown.count(s->name())) {
+                const std::size_t size = static_cast<std::size_t>(m_kb) * 1024;
+                m_kept.push_back(std::make_unique<char[]>(size));
+                std::fill_n(m_kept.back().get(), size, 'x');
+            }
+        m_shown = std::move(shown);
+    }
+
+private:
+    int m_kb;
+    std::set<std::string> m_shown;
+    std::vector<std::unique_ptr<char[]>> m_kept;
+};
 
 // Keeps the current walk's lines in a file as they are carried out, so that they survive a
 // crash: a line that turns out refused is taken back.
@@ -604,8 +629,14 @@ int work(const WalkOptions& w, int journalFd, int findingsFd, int argc, char** a
         targets.push_back(name);
     Journal journal(journalFd);
     Stats stats;
-    const long long tenth = std::max(1LL, w.events / 10);
+    PlantedLeak leak(w.leakKb);
+    // Resident memory between walks, about a thousand times in all; room for it is made now.
+    const long long every = std::max(1LL, w.events / 1000);
+    std::vector<MemorySample> memory;
+    memory.reserve(static_cast<std::size_t>(w.events / every + 2));
     for (long long walk = 0; stats.events < w.events; ++walk) {
+        if (stats.events >= (memory.empty() ? 0 : memory.back().inputs + every))
+            memory.push_back({stats.events, residentKb()});
         std::mt19937_64 rng(w.seed * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(walk));
         Walker walker(rng);
         // Walk by walk the start moves round every screen, and now and then stays at the start.
@@ -615,9 +646,11 @@ int work(const WalkOptions& w, int journalFd, int findingsFd, int argc, char** a
             prefix.assign(paths.at(targets[t]).begin(), paths.at(targets[t]).end());
         int left = std::uniform_int_distribution<int>(1, std::max(1, w.episode))(rng);
         journal.restart(header(w, walk));
+        leak.restart();
         auto found = walkOnce(
             options,
             [&](Run& run) -> std::optional<std::string> {
+                leak.look(run);
                 if (!prefix.empty()) {
                     std::string line = prefix.front();
                     prefix.pop_front();
@@ -629,8 +662,6 @@ int work(const WalkOptions& w, int journalFd, int findingsFd, int argc, char** a
             },
             journal, stats);
         ++stats.walks;
-        if (!stats.rssAtTenth && stats.events >= tenth)
-            stats.rssAtTenth = residentKb();
         if (found) {
             journal.append("#! " + found->message);
             std::cout << "walk: seed " << w.seed << ", walk " << walk << ": " << found->message << std::endl;
@@ -646,12 +677,18 @@ int work(const WalkOptions& w, int journalFd, int findingsFd, int argc, char** a
             }
         }
     }
-    const long rssEnd = residentKb();
+    memory.push_back({stats.events, residentKb()});
+    const MemoryTrend trend = memoryTrend(memory, stats.events);
+    if (!w.memoryLog.empty()) {
+        std::ofstream log(w.memoryLog);
+        log << "# inputs\tresident kB\n";
+        for (const MemorySample& m : memory)
+            log << m.inputs << "\t" << m.kb << "\n";
+    }
     std::vector<std::string> missed;
     for (const std::string& name : Run(headless(), std::cout).program().definedNames())
         if (!stats.seen.count(name))
             missed.push_back(name);
-    const long growth = rssEnd - stats.rssAtTenth;
     const auto count = [&](std::initializer_list<Found> kinds) {
         long long n = 0;
         for (Found k : kinds)
@@ -663,9 +700,11 @@ int work(const WalkOptions& w, int journalFd, int findingsFd, int argc, char** a
               << " refused), " << count({Found::Mismatch, Found::Diverged}) << " mismatches, "
               << count({Found::Stranded}) << " stranded, " << count({Found::Ended, Found::Error})
               << " other failures; " << stats.seen.size() << " of " << stats.seen.size() + missed.size()
-              << " screens on display; resident memory " << stats.rssAtTenth / 1024.0 << " MB at 10 %, "
-              << rssEnd / 1024.0 << " MB at the end (" << (growth >= 0 ? "+" : "") << growth << " kB)"
-              << std::endl;
+              << " screens on display; resident memory " << memory.front().kb / 1024.0 << " MB at the start, "
+              << memory.back().kb / 1024.0 << " MB at the end; past the warm-up, a trend of " << std::showpos
+              << trend.kbPerMillion / 1024.0 << std::noshowpos << " MB per million inputs ("
+              << trend.fromKb / 1024.0 << " to " << trend.toKb / 1024.0 << " MB over " << trend.samples
+              << " samples)" << std::endl;
     if (w.cover && !missed.empty()) {
         std::cout << "walk: never on display:";
         for (const std::string& m : missed)
@@ -676,9 +715,11 @@ int work(const WalkOptions& w, int journalFd, int findingsFd, int argc, char** a
     for (const auto& [kind, n] : stats.found)
         if (n > 0)
             return static_cast<int>(kind);
-    if (w.maxGrowthKb >= 0 && growth > w.maxGrowthKb) {
-        std::cout << "walk: resident memory grew by " << growth << " kB, more than " << w.maxGrowthKb << " kB"
-                  << std::endl;
+    if (w.maxTrendKb >= 0 && leaking(trend, static_cast<double>(w.maxTrendKb))) {
+        std::cout << "walk: resident memory rises by " << std::setprecision(0) << trend.kbPerMillion
+                  << " kB per million inputs, more than " << w.maxTrendKb << ", and by "
+                  << (trend.toKb - trend.fromKb) / 1024 << " MB in all, more than the " << cachesKb / 1024
+                  << " MB caches may take" << std::endl;
         return static_cast<int>(Found::Grown);
     }
     return 0;

@@ -16,7 +16,9 @@ struct WalkOptions {
     long long events = 10000; // in all, over as many fresh programs as it takes
     int episode = 60;         // inputs for one fresh program at most
     bool cover = false;       // fail unless every screen was on display at some point
-    long maxGrowthKb = -1;    // fail when resident memory grows more from 10 % of the walk to its end
+    long maxTrendKb = -1;     // fail when resident memory rises faster, in kB per million inputs
+    std::string memoryLog;    // where the resident memory samples go, if anywhere
+    int leakKb = 0;           // test builds: leak this much per screen shown, for the memory rule to find
     bool keepGoing = false;   // count what the walks find instead of stopping at the first (not a crash)
     std::string replay;       // where a failure's minimal scenario goes; empty: walk-SEED.scn
 };

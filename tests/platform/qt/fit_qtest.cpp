@@ -39,13 +39,12 @@ struct Seen {
 struct Box {
     int left, top, right, bottom;
     Box(int l, int t, int r, int b) : left(l), top(t), right(r), bottom(b) {}
-    explicit Box(const Control& c) : left(c.left()), top(c.top()) {
-        for (const Control* in = c.container(); in; in = in->container()) {
-            left += in->left();
-            top += in->top();
-        }
-        right = left + c.width();
-        bottom = top + c.height();
+    explicit Box(const Control& c) {
+        const auto b = c.bounds();
+        left = b.left;
+        top = b.top;
+        right = b.right;
+        bottom = b.bottom;
         // A line's far end may lie left of or above its near end.
         if (right < left)
             std::swap(left, right);
