@@ -7,6 +7,7 @@
 #   make fuzz           fuzz the number rules with libFuzzer (clang) for FUZZ_SECONDS
 #   make package        build (Release) and make a Debian package of it with CPack
 #   make docs           redraw every picture in docs/ from the scenario file beside it
+#   make web            build the browser version: build/web/maaltafels.html (one file) and build/web/site/
 #   make format         reformat the sources; make format-check only checks them
 #   make clean          remove build/
 
@@ -28,18 +29,23 @@ SOURCE_DIRS := $(wildcard platform shell drill aklas learn product automation bi
 NO_DISPLAY := make run: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); \
               start it from a desktop session, or try: xvfb-run make run
 
-.PHONY: all setup release run test soak fuzz bench package docs format format-check clean
+WEB_OPTIONS := -DCMAKE_BUILD_TYPE=Release
+# emscripten's tools run on node, which finds Debian's node modules only here.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+
+.PHONY: all setup release run test soak fuzz bench package docs web format format-check clean
 
 all: release
 
 setup:
 	@scripts/setup.sh
 
-# $(call configure,DIR,OPTIONS): configures DIR unless it was already configured with exactly these options.
+# $(call configure,DIR,OPTIONS[,WRAPPER]): configures DIR unless it was already configured with exactly
+# these options; WRAPPER (emcmake) goes before cmake.
 define configure
 	@if [ ! -f $(1)/build.ninja ] || [ "$$(cat $(1)/.configure-options 2>/dev/null)" != "$(strip $(2))" ]; then \
-	    echo "cmake -S . -B $(1) -G Ninja $(strip $(2))"; \
-	    cmake -S . -B $(1) -G Ninja $(2) && echo "$(strip $(2))" > $(1)/.configure-options; \
+	    echo "$(strip $(3) cmake) -S . -B $(1) -G Ninja $(strip $(2))"; \
+	    $(3) cmake -S . -B $(1) -G Ninja $(2) && echo "$(strip $(2))" > $(1)/.configure-options; \
 	fi
 endef
 
@@ -95,6 +101,17 @@ bench: release
 
 package: release
 	cmake --build build/release --target package
+
+# The browser version, and puppeteer-core (pinned, no browser download) for its tests in Chromium.
+web:
+	@scripts/setup.sh --web
+	$(call configure,build/web,$(WEB_OPTIONS),$(WEB_ENV) emcmake)
+	$(WEB_ENV) cmake --build build/web
+	@if [ ! -d build/web/npm/node_modules ] || [ tools/web/package-lock.json -nt build/web/npm/node_modules ]; then \
+	    echo "npm ci (tools/web into build/web/npm)"; mkdir -p build/web/npm && \
+	    cp tools/web/package.json tools/web/package-lock.json tools/web/.npmrc build/web/npm/ && \
+	    cd build/web/npm && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-fund --no-audit; \
+	fi
 
 # docs/NAME.png is the shot of docs/NAME.scn on real widgets, offscreen; the launcher icons are
 # the ones the build draws for the package, side by side.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages needed to build, test, benchmark and package Maaltafels.
-# When everything is there it prints one line and returns at once.
+# When everything is there it prints one line and returns at once. With --web: what the browser
+# build and its tests need (emscripten, Chromium, the font tools, npm).
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,12 @@ packages=(
     clang-format clang libclang-rt-dev
     dpkg-dev file desktop-file-utils appstream lintian x11-utils
 )
+
+if [[ "${1:-}" == "--web" ]]; then
+    packages=(cmake ninja-build emscripten chromium woff2 python3-fonttools fonts-comic-neue fonts-liberation2)
+    # Debian's npm, unless a node of another origin brought its own.
+    command -v npm >/dev/null 2>&1 || packages+=(npm)
+fi
 
 missing=("${packages[@]}")
 if command -v dpkg-query >/dev/null 2>&1; then

@@ -89,7 +89,7 @@ Frmbasis::Frmbasis(Maaltafels& a)
         {&cmdeinde, "frminfo"}};
     for (auto [button, target] : targets) {
         bool frameOn = button == &Command7 || button == &cmdeinde;
-        button->Click = [this, target, frameOn] { open(target, frameOn); };
+        button->Click = [this, target = target, frameOn] { open(target, frameOn); };
     }
 
     Image* cycle[] = {&imgmeisje, &imgwit, &imgchinees, &imgkleur, &imgkleur2, &imgkleur3};

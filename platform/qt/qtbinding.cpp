@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "platform/accessible.h"
 #include "platform/qt/accessibility.h"
 #include "platform/qt/widgets.h"
 #include "platform/text.h"
@@ -316,9 +317,9 @@ void QtBinding::applyNames(Control& c) {
     QWidget* w = widget(c);
     if (!w)
         return;
-    if (const QString name = accessibleName(c); w->accessibleName() != name)
+    if (const QString name = qstr(accessibleName(c)); w->accessibleName() != name)
         w->setAccessibleName(name);
-    if (const QString about = accessibleDescription(c); w->accessibleDescription() != about)
+    if (const QString about = qstr(accessibleDescription(c)); w->accessibleDescription() != about)
         w->setAccessibleDescription(about);
 }
 
@@ -475,7 +476,7 @@ void QtBinding::applyScreen(Screen& s) {
     pal.setColor(QPalette::Window, qcolor(s.backColor(), QApplication::palette()));
     w.client->setPalette(pal);
     w.top->setWindowTitle(qstr(s.caption()));
-    if (const QString name = accessibleName(s); w.top->accessibleName() != name)
+    if (const QString name = qstr(accessibleName(s)); w.top->accessibleName() != name)
         w.top->setAccessibleName(name);
     if (w.frame) {
         w.frame->resize(px(s.width()), px(s.height()));

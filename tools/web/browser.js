@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Debian's Chromium, headless, on a fresh profile that never reaches the network by itself.
+'use strict';
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+// `make web` installs the pinned puppeteer-core into the build tree, not beside the sources.
+module.paths.unshift(path.resolve(__dirname, '../../build/web/npm/node_modules'));
+const puppeteer = require('puppeteer-core');
+
+const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
+
+async function launch({width = 1366, height = 768} = {}) {
+    const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'maaltafels-chromium-'));
+    const browser = await puppeteer.launch({
+        executablePath: chromium,
+        headless: true,
+        userDataDir: profile,
+        defaultViewport: {width, height},
+        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+               '--disable-sync', '--no-first-run', '--allow-file-access-from-files'],
+    });
+    const close = browser.close.bind(browser);
+    browser.close = async () => {
+        await close();
+        fs.rmSync(profile, {recursive: true, force: true});
+    };
+    return browser;
+}
+
+module.exports = {launch};
