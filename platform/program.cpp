@@ -35,6 +35,18 @@ Screen& Program::use(std::string_view name) {
     return s;
 }
 
+std::unique_ptr<Screen> Program::sample(std::string_view name) {
+    auto f = m_factories.find(name);
+    if (f == m_factories.end())
+        throw std::logic_error("no screen named " + std::string(name));
+    auto made = f->second(*this);
+    for (Control* c : made->controls())
+        if (c->kind() == Kind::Timer)
+            static_cast<Timer*>(c)->halt();
+    made->m_alive = false;
+    return made;
+}
+
 Screen* Program::find(std::string_view name) const {
     auto it = m_screens.find(name);
     return it == m_screens.end() ? nullptr : it->second.get();

@@ -48,6 +48,9 @@ public:
     // Only a loaded screen; nothing otherwise.
     Screen* find(std::string_view name) const;
     bool defined(std::string_view name) const { return m_factories.count(std::string(name)) != 0; }
+    // A screen of that name made apart, for a binding to build its view ahead: not loaded, never
+    // shown, told to no observer, its timers stopped.
+    std::unique_ptr<Screen> sample(std::string_view name);
     std::vector<Screen*> loadedScreens() const;
     std::vector<std::string> definedNames() const;
 

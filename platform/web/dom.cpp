@@ -174,6 +174,10 @@ EMSCRIPTEN_KEEPALIVE int mt_key(const char* key, int modifiers) {
                ? 1
                : 0;
 }
+// Returns 1 while screens remain whose elements are not built yet.
+EMSCRIPTEN_KEEPALIVE int mt_prepare() {
+    return pageBinding && pageBinding->prepareNext() ? 1 : 0;
+}
 EMSCRIPTEN_KEEPALIVE void mt_tick(int handle) {
     if (pageClock)
         pageClock->fire(handle);

@@ -451,9 +451,10 @@ Module.page = (function () {
     }
 
     // Every picture parsed once while the child looks at the first screen, so that opening a
-    // screen only draws what is already there.
+    // screen only draws what is already there; then the screens' elements built, hidden, one
+    // screen per idle moment, so that a click only shows them.
     const decoded = [];
-    function decodePictures() {
+    function prepare() {
         const names = Object.keys(MT_ASSETS.pictures);
         const next = deadline => {
             while (names.length && deadline.timeRemaining() > 2) {
@@ -462,7 +463,8 @@ Module.page = (function () {
                 img.decode().catch(() => {});
                 decoded.push(img);
             }
-            if (names.length) requestIdleCallback(next);
+            // Nothing is built while a message box waits; it goes on after.
+            if (names.length || asleep || call('_mt_prepare')) requestIdleCallback(next);
         };
         requestIdleCallback(next);
     }
@@ -474,6 +476,6 @@ Module.page = (function () {
         addRunDependency('fonts');
         fonts.then(() => removeRunDependency('fonts'));
     }]);
-    Module.postRun = (Module.postRun || []).concat([decodePictures]);
+    Module.postRun = (Module.postRun || []).concat([prepare]);
     return page;
 })();

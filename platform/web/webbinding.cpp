@@ -17,6 +17,8 @@ struct WebBinding::Element {
     Page::Tag tag = Page::Tag::Label;
     std::vector<Page::Id> panels;                // a status bar's
     std::map<std::string, std::string> styles;   // as last written, so that only changes are
+    std::map<std::string, std::string> attributes;
+    std::optional<std::string> text, picture;
     std::optional<std::pair<long, long>> placed; // where left and top first put it
 };
 
@@ -26,6 +28,13 @@ struct WebBinding::Window {
     bool shown = false;
     bool enabled = true;
     std::string left, top;
+};
+
+// A discarded screen's window and elements, kept hidden in the page: the screen's next instance
+// has the same controls in the same order, so it takes them over and sends only what differs.
+struct WebBinding::Spare {
+    Window window;
+    std::vector<std::pair<std::string, Element>> elements; // by control's full name, in order
 };
 
 namespace {
@@ -188,11 +197,43 @@ void WebBinding::setStyle(Element& e, const std::string& property, std::string v
     last = std::move(value);
 }
 
+void WebBinding::setAttribute(Element& e, const std::string& name, std::string value) {
+    // The child types into a text box: its value is never taken as known.
+    if (name != "value") {
+        auto [at, made] = e.attributes.try_emplace(name);
+        if (made ? value.empty() : at->second == value)
+            return; // a new element has no attributes yet
+        at->second = value;
+    }
+    m_page.attribute(e.id, name, value);
+}
+
+void WebBinding::setText(Element& e, std::string text) {
+    if (e.text == text)
+        return;
+    m_page.text(e.id, text);
+    e.text = std::move(text);
+}
+
+void WebBinding::setPicture(Element& e, std::string name) {
+    if (e.picture == name)
+        return;
+    m_page.picture(e.id, name);
+    e.picture = std::move(name);
+}
+
 void WebBinding::screenCreated(Screen& s) {
     build(s);
 }
 
 void WebBinding::build(Screen& s) {
+    if (auto it = m_spares.find(s.name()); it != m_spares.end()) {
+        Spare spare = std::move(it->second);
+        m_spares.erase(it);
+        if (reuse(s, spare))
+            return;
+        m_page.remove(spare.window.id);
+    }
     Window& w = m_windows[&s];
     w.id = m_next++;
     for (Control* c : s.controls())
@@ -203,6 +244,74 @@ void WebBinding::build(Screen& s) {
     for (Control* c : s.controls())
         makeElement(*c, w);
     applyScreen(s);
+}
+
+bool WebBinding::reuse(Screen& s, Spare& spare) {
+    std::vector<Control*> shown;
+    for (Control* c : s.controls())
+        if (tagOf(c->kind()))
+            shown.push_back(c);
+    if (shown.size() != spare.elements.size())
+        return false;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (spare.elements[i].first != shown[i]->fullName() || spare.elements[i].second.tag != tagOf(shown[i]->kind()))
+            return false;
+    m_windows[&s] = spare.window;
+    m_screenOf[spare.window.id] = &s;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        Element& e = m_elements[shown[i]] = std::move(spare.elements[i].second);
+        m_controlOf[e.id] = shown[i];
+    }
+    for (Control* c : shown) {
+        applyAll(*c);
+        applyNames(*c);
+    }
+    applyScreen(s);
+    return true;
+}
+
+// The window goes into hiding with its elements, for the screen's next opening.
+void WebBinding::retire(Screen& s) {
+    auto it = m_windows.find(&s);
+    if (it == m_windows.end())
+        return;
+    Spare spare{it->second, {}};
+    if (spare.window.shown) {
+        m_page.style(spare.window.id, "display", "none");
+        spare.window.shown = false;
+    }
+    for (Control* c : s.controls()) {
+        auto e = m_elements.find(c);
+        if (e == m_elements.end())
+            continue;
+        m_controlOf.erase(e->second.id);
+        if (m_focused == e->second.id)
+            m_focused = 0;
+        spare.elements.emplace_back(c->fullName(), std::move(e->second));
+        m_elements.erase(e);
+    }
+    m_screenOf.erase(spare.window.id);
+    if (m_focused == spare.window.id)
+        m_focused = 0;
+    if (m_raised == &s)
+        m_raised = nullptr;
+    m_windows.erase(it);
+    auto [at, made] = m_spares.try_emplace(s.name());
+    if (!made)
+        m_page.remove(at->second.window.id);
+    at->second = std::move(spare);
+}
+
+bool WebBinding::prepareNext() {
+    for (const std::string& name : m_program.definedNames()) {
+        if (m_program.find(name) || m_spares.count(name) || !m_prepared.insert(name).second)
+            continue;
+        auto sample = m_program.sample(name);
+        build(*sample);
+        retire(*sample);
+        return true;
+    }
+    return false;
 }
 
 void WebBinding::makeElement(Control& c, Window& w) {
@@ -218,7 +327,7 @@ void WebBinding::makeElement(Control& c, Window& w) {
             parent = in;
     m_page.create(e.id, e.tag, parent);
     m_controlOf[e.id] = &c;
-    m_page.attribute(e.id, "data-name", c.fullName());
+    setAttribute(e, "data-name", c.fullName());
     if (c.kind() == Kind::StatusBar) {
         auto& bar = static_cast<StatusBar&>(c);
         for (int i = 1; i <= bar.panelCount(); ++i) {
@@ -227,11 +336,11 @@ void WebBinding::makeElement(Control& c, Window& w) {
         }
     }
     if (c.kind() == Kind::MenuItem)
-        m_page.attribute(e.id, "data-shortcut", static_cast<MenuItem&>(c).shortcut());
+        setAttribute(e, "data-shortcut", static_cast<MenuItem&>(c).shortcut());
     // A text box that only shows: no caret, no typing, and the clicks go to what holds it.
     const bool readOnly = c.kind() == Kind::TextBox && static_cast<TextBox&>(c).readOnly();
     if (readOnly)
-        m_page.attribute(e.id, "readonly", "readonly");
+        setAttribute(e, "readonly", "readonly");
     // One style sheet per new element rather than a call per property: a screen of 300 controls
     // opens in one go.
     m_making = &e;
@@ -240,13 +349,17 @@ void WebBinding::makeElement(Control& c, Window& w) {
         setStyle(e, "text-align", alignment(c.alignment()));
     if (readOnly)
         setStyle(e, "pointer-events", "none");
-    for (Prop p : {Prop::Geometry, Prop::Font, Prop::BackColor, Prop::Caption, Prop::Text, Prop::Picture,
-                   Prop::ToolTipText, Prop::Enabled, Prop::Visible, Prop::Progress, Prop::Panels})
-        apply(c, p);
+    applyAll(c);
     m_making = nullptr;
     if (!m_declarations.empty())
         m_page.styles(e.id, m_declarations);
     applyNames(c);
+}
+
+void WebBinding::applyAll(Control& c) {
+    for (Prop p : {Prop::Geometry, Prop::Font, Prop::BackColor, Prop::Caption, Prop::Text, Prop::Picture,
+                   Prop::ToolTipText, Prop::Enabled, Prop::Visible, Prop::Progress, Prop::Panels})
+        apply(c, p);
 }
 
 void WebBinding::applyGeometry(Control& c, Element& e) {
@@ -274,8 +387,12 @@ void WebBinding::applyGeometry(Control& c, Element& e) {
         setStyle(e, "top", pixels(y));
     } else {
         const auto [x0, y0] = *e.placed;
-        setStyle(e, "transform",
-                 x == x0 && y == y0 ? "" : "translate(" + pixels(x - x0) + "," + pixels(y - y0) + ")");
+        const bool moved = x != x0 || y != y0;
+        setStyle(e, "transform", moved ? "translate(" + pixels(x - x0) + "," + pixels(y - y0) + ")" : "");
+        // A control that moves (the falling problem) gets a layer of its own, kept from then on: the
+        // compositor moves it and nothing is painted again.
+        if (moved)
+            setStyle(e, "will-change", "transform");
     }
     setStyle(e, "width", pixels(wd));
     setStyle(e, "height", pixels(ht));
@@ -385,20 +502,20 @@ void WebBinding::apply(Control& c, Prop p) {
         break;
     case Prop::Caption:
         if (c.kind() == Kind::Label)
-            m_page.text(e.id, lines(c.caption()));
+            setText(e, lines(c.caption()));
         else if (e.tag == Page::Tag::Button || e.tag == Page::Tag::Panel || e.tag == Page::Tag::Menu ||
                  e.tag == Page::Tag::MenuItem)
-            m_page.text(e.id, c.caption());
+            setText(e, c.caption());
         if (c.kind() == Kind::Button)
             apply(c, Prop::Picture); // where the caption goes beside the picture
         break;
     case Prop::Text:
         if (c.kind() == Kind::TextBox)
-            m_page.attribute(e.id, "value", static_cast<TextBox&>(c).text());
+            setAttribute(e, "value", static_cast<TextBox&>(c).text());
         break;
     case Prop::Picture:
         if (e.tag == Page::Tag::Button || e.tag == Page::Tag::Panel)
-            m_page.picture(e.id, c.picture());
+            setPicture(e, c.picture());
         if (e.tag == Page::Tag::Button) {
             // A short caption goes under the picture, like a label on a box; on a banner it goes over.
             std::string layout = "text";
@@ -406,15 +523,15 @@ void WebBinding::apply(Control& c, Prop p) {
                 layout = c.caption().empty()                        ? "picture"
                          : m_page.pictureAspect(c.picture()) >= 2.5 ? "over"
                                                                     : "under";
-            m_page.attribute(e.id, "data-layout", layout);
+            setAttribute(e, "data-layout", layout);
         }
         break;
     case Prop::ToolTipText:
-        m_page.attribute(e.id, "title", c.toolTip());
+        setAttribute(e, "title", c.toolTip());
         break;
     case Prop::Enabled:
         if (e.tag == Page::Tag::Button || e.tag == Page::Tag::Input || e.tag == Page::Tag::MenuItem)
-            m_page.attribute(e.id, "disabled", c.enabled() ? "" : "disabled");
+            setAttribute(e, "disabled", c.enabled() ? "" : "disabled");
         if (c.kind() == Kind::Button)
             applyColours(c, e);
         break;
@@ -441,15 +558,16 @@ void WebBinding::apply(Control& c, Prop p) {
 }
 
 void WebBinding::applyNames(Control& c) {
-    const Page::Id id = element(c);
-    if (!id)
+    auto it = m_elements.find(&c);
+    if (it == m_elements.end())
         return;
+    Element& e = it->second;
     const std::string name = accessibleName(c);
     switch (c.kind()) {
     case Kind::Button:
     case Kind::TextBox:
-        m_page.attribute(id, "aria-label", name);
-        m_page.attribute(id, "aria-description", accessibleDescription(c));
+        setAttribute(e, "aria-label", name);
+        setAttribute(e, "aria-description", accessibleDescription(c));
         break;
     case Kind::Image:
     case Kind::Frame:
@@ -459,18 +577,18 @@ void WebBinding::applyNames(Control& c) {
         bool holds = false;
         for (Control* other : c.screen().controls())
             holds |= other->container() == &c;
-        m_page.attribute(id, "role", name.empty() ? (holds ? "none" : "") : (holds ? "group" : "img"));
-        m_page.attribute(id, "aria-hidden", name.empty() && !holds ? "true" : "");
-        m_page.attribute(id, "aria-label", name);
+        setAttribute(e, "role", name.empty() ? (holds ? "none" : "") : (holds ? "group" : "img"));
+        setAttribute(e, "aria-hidden", name.empty() && !holds ? "true" : "");
+        setAttribute(e, "aria-label", name);
         break;
     }
     case Kind::Shape:
     case Kind::Line:
-        m_page.attribute(id, "aria-hidden", "true");
+        setAttribute(e, "aria-hidden", "true");
         break;
     case Kind::Label:
         // A label reads its caption; one with a design's name says that instead.
-        m_page.attribute(id, "aria-label", name);
+        setAttribute(e, "aria-label", name);
         break;
     default:
         break;
@@ -528,25 +646,7 @@ void WebBinding::screenDiscarded(Screen& s) {
 }
 
 void WebBinding::screenDestroyed(Screen& s) {
-    auto it = m_windows.find(&s);
-    if (it == m_windows.end())
-        return;
-    for (Control* c : s.controls()) {
-        auto e = m_elements.find(c);
-        if (e == m_elements.end())
-            continue;
-        m_controlOf.erase(e->second.id);
-        if (m_focused == e->second.id)
-            m_focused = 0;
-        m_elements.erase(e);
-    }
-    m_page.remove(it->second.id);
-    m_screenOf.erase(it->second.id);
-    if (m_focused == it->second.id)
-        m_focused = 0;
-    if (m_raised == &s)
-        m_raised = nullptr;
-    m_windows.erase(it);
+    retire(s);
 }
 
 void WebBinding::controlChanged(Control& c, Prop p) {

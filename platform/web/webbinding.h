@@ -3,6 +3,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,10 @@ public:
     // True when the key was taken here: the page must not act on it as well.
     bool keyDown(const Key& k);
 
+    // Builds the elements of one screen that has none yet, hidden, for when it opens; false once
+    // every screen has them. The page calls it while the child looks at a screen.
+    bool prepareNext();
+
     void screenCreated(Screen& s) override;
     void screenChanged(Screen& s) override;
     void screenDiscarded(Screen& s) override;
@@ -71,15 +76,23 @@ public:
 private:
     struct Element;
     struct Window;
+    struct Spare;
     void build(Screen& s);
+    bool reuse(Screen& s, Spare& spare);
+    void retire(Screen& s);
     void makeElement(Control& c, Window& w);
+    void applyAll(Control& c);
     void apply(Control& c, Prop p);
     void applyColours(Control& c, Element& e);
     void applyGeometry(Control& c, Element& e);
     void applyNames(Control& c);
     void applyScreen(Screen& s);
     void applyPanels(StatusBar& bar, Element& e);
+    // Only what differs from what the element holds goes to the page.
     void setStyle(Element& e, const std::string& property, std::string value);
+    void setAttribute(Element& e, const std::string& name, std::string value);
+    void setText(Element& e, std::string text);
+    void setPicture(Element& e, std::string name);
     // The page's focus and top window follow the model's active screen and its focus.
     void syncFocus();
     Screen* keyScreen() const;
@@ -93,6 +106,9 @@ private:
     std::map<const Control*, Element> m_elements;
     std::map<Page::Id, Control*> m_controlOf;
     std::map<Page::Id, Screen*> m_screenOf;
+    // The hidden elements of screens that are not loaded, by screen name, for their next opening.
+    std::map<std::string, Spare, std::less<>> m_spares;
+    std::set<std::string, std::less<>> m_prepared;
     Element* m_making = nullptr; // its styles go to the page in one piece
     std::string m_declarations;
     Page::Id m_focused = 0;

@@ -193,6 +193,8 @@ TEST(WebBinding, AFallingProblemOnlyMoves) {
     ASSERT_FALSE(t.page.calls.empty());
     for (const std::string& call : t.page.calls)
         EXPECT_EQ(call, "style " + id + " transform");
+    EXPECT_EQ(t.of(drill.lblvalprobleem).style["will-change"], "transform") << "moved on a layer of its own";
+    EXPECT_EQ(t.of(drill.Lblchrono).style.count("will-change"), 0u) << "what stays put shares its window's layer";
 }
 
 // The names a screen reader hears, by the desktop's rule; decoration keeps quiet.
@@ -332,7 +334,8 @@ TEST(WebBinding, TheMenuShortcutFollowsTheFrame) {
     EXPECT_FALSE(t.app.frmbasis().visible());
 }
 
-// The close box asks the model; a discarded screen's window goes from the page.
+// The close box asks the model; a discarded screen's window is hidden, its elements kept for the
+// screen's next opening, which shows the new screen as it is and not what the old one left.
 TEST(WebBinding, CloseBoxesAndDiscardedScreens) {
     WebProgram t;
     t.app.click(t.app.frmmecenaat1().cmdkombinnen);
@@ -340,14 +343,76 @@ TEST(WebBinding, CloseBoxesAndDiscardedScreens) {
     t.app.click(t.app.frmSplash().cmdvervoer);
     Tafels& drill = t.app.tafels(Level::E);
     const auto window = t.web.window(drill);
-    const auto stop = t.web.element(drill.cmdstop);
+    const auto stop = t.web.element(drill.cmdstop), count = t.web.element(drill.lblaantal);
+    const auto falling = t.web.element(drill.lblvalprobleem);
+    t.app.click(drill.cmdstarter(6));
+    t.clock.advance(2000);
+    ASSERT_NE(t.page.at(falling).style["transform"], "");
+    ASSERT_NE(t.page.at(count).text, "0");
     t.web.closeBox(window); // its way back, the stop button, is on offer
     EXPECT_EQ(t.app.find("TafelsE"), nullptr);
-    EXPECT_EQ(t.page.els.count(window), 0u);
-    EXPECT_EQ(t.page.els.count(stop), 0u);
+    EXPECT_FALSE(t.page.shown(window));
     EXPECT_EQ(t.web.control(stop), nullptr);
     t.web.click(stop); // a late click on what is gone does nothing
     EXPECT_EQ(t.shownWindows(), (std::vector<std::string>{"MDIForm2", "frmSplash"}));
+
+    const int made = t.page.created;
+    t.app.click(t.app.frmSplash().cmdvervoer);
+    Tafels& again = t.app.tafels(Level::E);
+    EXPECT_EQ(t.page.created, made) << "the same elements again";
+    EXPECT_EQ(t.web.window(again), window);
+    EXPECT_TRUE(t.page.shown(window));
+    EXPECT_EQ(t.web.element(again.lblaantal), count);
+    EXPECT_EQ(t.page.at(count).text, again.lblaantal.caption());
+    EXPECT_EQ(t.page.at(falling).style["transform"], "");
+    EXPECT_EQ(t.shownWindows(), (std::vector<std::string>{"MDIForm2", "TafelsE"}));
+    t.web.click(t.web.element(again.cmdstarter(6)));
+    EXPECT_FALSE(again.cmdstarter(6).visible()) << "the kept elements take input for the new screen";
+}
+
+// What the page holds for a control, the attributes and styles it was told to drop left out.
+std::map<std::string, std::string> shown(RecordingPage::Element& e) {
+    std::map<std::string, std::string> out{{"text", e.text}, {"picture", e.picture}};
+    for (auto& [k, v] : e.style)
+        if (!v.empty())
+            out["style " + k] = v;
+    for (auto& [k, v] : e.attr)
+        if (!v.empty() && k != "value")
+            out[k] = v;
+    return out;
+}
+
+// Every screen built ahead, hidden, while the child looks at the welcome screen; each one opened
+// from the choice board then makes no element and shows what a screen built on opening shows.
+TEST(WebBinding, ScreensBuiltAheadShowWhatTheyWouldShowBuiltOnOpening) {
+    const std::vector<std::string> buttons{"Command2", "Command3", "Command4", "cmdkwartier", "Command8", "Command1",
+                                           "Command5", "Command9", "Command6", "Command7", "cmdeinde"};
+    for (const std::string& button : buttons) {
+        WebProgram ahead, fresh;
+        int prepared = 0;
+        while (ahead.web.prepareNext())
+            ++prepared;
+        EXPECT_EQ(prepared, int(ahead.app.definedNames().size() - ahead.app.loadedScreens().size()));
+        EXPECT_EQ(ahead.shownWindows(), fresh.shownWindows());
+        const int made = ahead.page.created;
+        for (WebProgram* t : {&ahead, &fresh}) {
+            t->app.click(t->app.frmmecenaat1().cmdkombinnen);
+            for (mt::Control* c : t->app.frmbasis().controls())
+                if (c->name() == button)
+                    t->web.click(t->web.element(*c));
+        }
+        ASSERT_EQ(ahead.shownWindows(), fresh.shownWindows()) << button;
+        mt::Screen& a = *ahead.app.find(ahead.shownWindows().back());
+        mt::Screen& f = *fresh.app.find(fresh.shownWindows().back());
+        EXPECT_EQ(ahead.of(a).style, fresh.of(f).style) << a.name();
+        for (std::size_t i = 0; i < a.controls().size(); ++i) {
+            if (!ahead.web.element(*a.controls()[i]))
+                continue;
+            EXPECT_EQ(shown(ahead.of(*a.controls()[i])), shown(fresh.of(*f.controls()[i])))
+                << a.name() << "." << a.controls()[i]->fullName();
+        }
+        EXPECT_EQ(ahead.page.created, made);
+    }
 }
 
 // The about screen measures its scrolling text in the page's fonts, through the metrics.

@@ -1,20 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's figures beside their references from the same run: size of the one file, time from
-// navigation to the welcome screen painted (beside an empty page), time from a click on each
-// choice-board button to its screen painted, the renderer's CPU over a whole drill run.
-// Usage: node tools/web/bench.js [build/web/maaltafels.html]
+// The page's figures, each beside its reference from the same run: the one file's size; the time
+// from navigation to the welcome screen painted, beside an empty page; the time from a click to
+// each screen painted; the CPU of a 61-second drill, beside the desktop program's for the same
+// drill; the tab's memory once every screen was shown, beside an empty tab.
+// Usage: node tools/web/bench.js [--desktop maaltafels-scenario] [--runs N] [build/web/maaltafels.html]
 'use strict';
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
+const {spawn, spawnSync} = require('child_process');
 const {launch} = require('./browser.js');
 
-const file = path.resolve(process.argv[2] || 'build/web/maaltafels.html');
+const args = process.argv.slice(2);
+const option = (name, fallback) => {
+    const at = args.indexOf(name);
+    return at < 0 ? fallback : args.splice(at, 2)[1];
+};
+const desktop = option('--desktop', '');
+const runs = +option('--runs', 3);
+const file = path.resolve(args[0] || 'build/web/maaltafels.html');
+const root = path.resolve(__dirname, '../..');
+
 const win = s => `.win[data-screen="${s}"]`;
 const ctl = (s, c) => `${win(s)} [data-name="${c}"]`;
 const median = xs => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 const sleep = ms => new Promise(r => setTimeout(r, ms));
+const verdict = ok => ok ? 'ok' : 'MISSED';
+const figures = [];
+// One line a figure: the value, its reference from this run, the budget and whether it holds.
+function report(name, value, reference, budget, ok) {
+    const line = `${name.padEnd(44)} ${value.padEnd(18)} ${reference.padEnd(34)} ${budget.padEnd(24)} ${ok === undefined ? '' : verdict(ok)}`;
+    figures.push(line);
+    console.log(line);
+}
 
 // In the page: the time of the first frame painted after `ready()` holds, from navigation start.
 const paintedWhen = ready => new Promise(resolve => {
@@ -22,92 +41,252 @@ const paintedWhen = ready => new Promise(resolve => {
     look();
 });
 
-async function renderer(browser) {
-    const pids = [];
+// The browser's processes by kind, from its own command lines.
+function processes(browser) {
+    const profile = browser.process().spawnargs.find(a => a.startsWith('--user-data-dir'));
+    const out = {browser: [browser.process().pid], renderer: [], gpu: [], other: []};
     for (const dir of fs.readdirSync('/proc').filter(d => /^\d+$/.test(d))) {
         try {
             const cmd = fs.readFileSync(`/proc/${dir}/cmdline`, 'utf8');
-            if (cmd.includes('--type=renderer') && cmd.includes(browser.process().spawnargs.find(a => a.startsWith('--user-data-dir'))))
-                pids.push(+dir);
+            if (!cmd.includes(profile) || +dir === out.browser[0]) continue;
+            const type = /--type=([a-z-]+)/.exec(cmd);
+            const kind = !type ? 'other' : type[1] === 'renderer' ? 'renderer' : type[1] === 'gpu-process' ? 'gpu' : 'other';
+            out[kind].push(+dir);
         } catch (e) { /* gone */ }
     }
-    return pids;
+    return out;
 }
-function cpuSeconds(pid) {
-    const fields = fs.readFileSync(`/proc/${pid}/stat`, 'utf8').split(') ')[1].split(' ');
-    return (+fields[11] + +fields[12]) / 100; // clock ticks of 1/100 s
+function cpuSeconds(pids) {
+    let sum = 0;
+    for (const pid of pids) {
+        try {
+            const fields = fs.readFileSync(`/proc/${pid}/stat`, 'utf8').split(') ')[1].split(' ');
+            sum += (+fields[11] + +fields[12]) / 100; // clock ticks of 1/100 s
+        } catch (e) { /* gone */ }
+    }
+    return sum;
+}
+// Resident and private memory of processes, in MB: private is what the tab costs beyond the
+// libraries it shares with every other.
+function memory(pids) {
+    let rss = 0, own = 0;
+    for (const pid of pids) {
+        const rollup = fs.readFileSync(`/proc/${pid}/smaps_rollup`, 'utf8');
+        const kb = key => +(new RegExp(`^${key}:\\s+(\\d+)`, 'm').exec(rollup) || [0, 0])[1];
+        rss += kb('Rss');
+        own += kb('Private_Clean') + kb('Private_Dirty');
+    }
+    return {rss: rss / 1024, own: own / 1024};
+}
+
+async function openProgram(page) {
+    await page.goto('file://' + file);
+    await page.waitForSelector(ctl('frmmecenaat1', 'cmdkombinnen'), {visible: true});
+    await page.click(ctl('frmmecenaat1', 'cmdkombinnen'));
+    await page.waitForSelector(win('frmbasis'), {visible: true});
+}
+
+const shownScreens = page => page.$$eval('.win', ws => ws.filter(w => w.style.display !== 'none' && w.dataset.screen !== 'MDIForm2')
+                                                       .map(w => `${w.dataset.screen} (${w.querySelectorAll('[data-id]').length} elements)`).join(' '));
+
+// The choice board's buttons, and the level choice's drills behind its last but one.
+const boardButtons = ['Command2', 'Command3', 'Command4', 'cmdkwartier', 'Command8', 'Command1', 'Command5',
+                      'Command9', 'Command6', 'Command7', 'cmdeinde'];
+const levelButtons = ['cmdvervoer', 'cmdhuis', 'cmdik'];
+
+// From a click until the screen `from` is gone and the frame after it painted.
+async function clickToPainted(page, from, button) {
+    await page.evaluate(() => {
+        window.clicked = 0;
+        document.addEventListener('click', e => { window.clicked = e.timeStamp; }, {capture: true, once: true});
+    });
+    await page.click(ctl(from, button));
+    return page.evaluate(`(${paintedWhen})(() => document.querySelector('${win(from)}').style.display === 'none').then(t => t - window.clicked)`);
+}
+
+async function navigation(page) {
+    const empty = path.join(os.tmpdir(), 'maaltafels-empty.html');
+    fs.writeFileSync(empty, '<!doctype html><html><body></body></html>');
+    const emptyTimes = [], welcomeTimes = [];
+    for (let i = 0; i < 2 * runs + 1; ++i) {
+        await page.goto('file://' + empty);
+        emptyTimes.push(await page.evaluate(`(${paintedWhen})(() => document.body !== null)`));
+        await page.goto('file://' + file, {waitUntil: 'domcontentloaded'});
+        welcomeTimes.push(await page.evaluate(`(${paintedWhen})(() => { const w = document.querySelector('${win('frmmecenaat1')}'); return w && w.style.display !== 'none'; })`));
+    }
+    const e = median(emptyTimes), w = median(welcomeTimes);
+    report(`navigation to welcome painted (median of ${emptyTimes.length})`, `${w.toFixed(0)} ms`, `empty page ${e.toFixed(0)} ms`,
+           'empty page + 150 ms', w - e <= 150);
+}
+
+async function screens(page) {
+    const opened = [];
+    const measure = async (label, from, button, before) => {
+        const times = [];
+        let screen = '';
+        for (let run = 0; run < runs; ++run) {
+            await openProgram(page);
+            await before();
+            // A child looks at the board before choosing; the page prepares the screens meanwhile.
+            await sleep(1000);
+            times.push(await clickToPainted(page, from, button));
+            screen = await shownScreens(page);
+        }
+        opened.push(median(times));
+        report(`click ${label} to ${screen.split(' (')[0]} painted`, `${median(times).toFixed(1)} ms`,
+               `${screen.split(' (')[1].replace(')', '')}, median of ${runs}`, 'within 50 ms', median(times) <= 50);
+    };
+    for (const b of boardButtons) await measure(`frmbasis.${b}`, 'frmbasis', b, async () => {});
+    for (const b of levelButtons)
+        await measure(`frmSplash.${b}`, 'frmSplash', b, async () => {
+            await page.click(ctl('frmbasis', 'Command7'));
+            await page.waitForSelector(win('frmSplash'), {visible: true});
+        });
+    report('slowest screen', `${Math.max(...opened).toFixed(1)} ms`, '', 'within 50 ms', Math.max(...opened) <= 50);
+}
+
+// A 61-second drill on the browser's clock: the CPU of each of the browser's processes over it.
+async function drill(browser, page, flags) {
+    await openProgram(page);
+    await page.click(ctl('frmbasis', 'Command7'));
+    await page.click(ctl('frmSplash', 'cmdvervoer'));
+    await page.waitForSelector(ctl('TafelsE', 'cmdstarter(6)'), {visible: true});
+    await page.mouse.move(5, 5);
+    await sleep(2000); // the screens the page prepares in idle time are done
+    const pids = processes(browser);
+    const before = Object.fromEntries(Object.entries(pids).map(([k, p]) => [k, cpuSeconds(p)]));
+    const start = Date.now();
+    await page.click(ctl('TafelsE', 'cmdstarter(6)'));
+    // Waited out from here: a wait in the page (puppeteer polls every frame) would cost CPU itself.
+    await sleep(61500);
+    const seconds = (Date.now() - start) / 1000;
+    const used = Object.fromEntries(Object.entries(pids).map(([k, p]) => [k, cpuSeconds(p) - before[k]]));
+    await page.waitForSelector(ctl('TafelsE', 'cmdstop'), {visible: true, timeout: 5000});
+    const share = s => `${(100 * s / seconds).toFixed(1)} %`;
+    const others = used.browser + used.gpu + used.other;
+    report(`drill ${seconds.toFixed(0)} s, renderer CPU (${flags})`, share(used.renderer),
+           `browser+gpu+rest ${share(others)}`, 'at most 2 % of a core', 100 * used.renderer / seconds <= 2);
+    return used.renderer / seconds;
+}
+
+// The desktop program on the same drill under Xvfb: its CPU, less that of a run that stops once the
+// drill has started, so that loading Qt does not count.
+function desktopDrill() {
+    if (!desktop || !fs.existsSync(desktop)) return null;
+    const scenario = path.join(root, 'tools/bench/drill_run.scn');
+    const startOnly = path.join(os.tmpdir(), 'maaltafels-drill-start.scn');
+    fs.writeFileSync(startOnly, fs.readFileSync(scenario, 'utf8').split('\n').filter(l => !/^(wait|expect)/.test(l)).join('\n'));
+    const cpu = scn => {
+        const out = spawnSync('bash', ['-c', '"$@" >/dev/null 2>&1 || exit 1; times', 'bash', desktop, '--qt', '--realtime', scn],
+                              {encoding: 'utf8', env: {...process.env, QT_QPA_PLATFORM: 'xcb'}});
+        if (out.status !== 0) throw new Error(`${desktop} --qt --realtime ${scn} failed`);
+        const [user, sys] = out.stdout.trim().split('\n')[1].split(' ').map(t => {
+            const m = /(\d+)m([\d.]+)s/.exec(t);
+            return 60 * +m[1] + +m[2];
+        });
+        return user + sys;
+    };
+    const whole = cpu(scenario), start = cpu(startOnly);
+    return (whole - start) / 61.5;
+}
+
+async function startXvfb() {
+    for (const n of [97, 98, 99, 113, 127, 131, 149, 157]) {
+        if (fs.existsSync(`/tmp/.X${n}-lock`) || fs.existsSync(`/tmp/.X11-unix/X${n}`)) continue;
+        const x = spawn('Xvfb', [`:${n}`, '-screen', '0', '1920x1080x24', '-nolisten', 'tcp'], {stdio: 'ignore'});
+        for (let i = 0; i < 250 && !fs.existsSync(`/tmp/.X11-unix/X${n}`) && x.exitCode === null; ++i) await sleep(20);
+        if (x.exitCode === null) return {display: `:${n}`, stop: () => x.kill()};
+    }
+    throw new Error('no free display for Xvfb');
+}
+
+async function tabMemory() {
+    const measure = async (what, go) => {
+        const browser = await launch({width: 1366, height: 768});
+        try {
+            const page = (await browser.pages())[0] || await browser.newPage();
+            await go(page);
+            await sleep(2000);
+            const m = memory(processes(browser).renderer);
+            const heap = (await page.metrics()).JSHeapUsedSize / 1048576;
+            return {...m, heap, what};
+        } finally {
+            await browser.close();
+        }
+    };
+    const empty = await measure('empty tab', page => page.goto('file://' + path.join(os.tmpdir(), 'maaltafels-empty.html')));
+    let shown = 0;
+    const full = await measure('program', async page => {
+        // Every screen once: opened from its button, closed by its close box back to where it came from.
+        await openProgram(page);
+        for (const b of boardButtons.filter(b => b !== 'Command7')) {
+            await clickToPainted(page, 'frmbasis', b);
+            ++shown;
+            const open = (await shownScreens(page)).split(' ')[0];
+            await page.click(`${win(open)} > .title > .close`);
+            await page.waitForSelector(win('frmbasis'), {visible: true, timeout: 5000}).catch(() => openProgram(page));
+        }
+        for (const b of levelButtons) {
+            await page.click(ctl('frmbasis', 'Command7'));
+            await page.waitForSelector(win('frmSplash'), {visible: true});
+            ++shown;
+            await clickToPainted(page, 'frmSplash', b);
+            ++shown;
+            const open = (await shownScreens(page)).split(' ')[0];
+            await page.click(`${win(open)} > .title > .close`);
+            await page.waitForSelector(win('frmSplash'), {visible: true, timeout: 5000});
+            await page.click(ctl('frmSplash', 'Command1'));
+            await page.waitForSelector(win('frmbasis'), {visible: true});
+        }
+    });
+    const mb = v => `${v.toFixed(1)} MB`;
+    report(`renderer resident after ${shown} screens shown`, mb(full.rss), `empty tab ${mb(empty.rss)}`, 'beside an empty tab');
+    report('renderer private (not shared)', mb(full.own), `empty tab ${mb(empty.own)}`, 'beside an empty tab');
+    report('JS heap used', mb(full.heap), `empty tab ${mb(empty.heap)}`, 'beside an empty tab');
 }
 
 (async () => {
-    console.log(`load average: ${os.loadavg().map(l => l.toFixed(1)).join(' ')} on ${os.cpus().length} cores`);
+    console.log(`load average: ${os.loadavg().map(l => l.toFixed(1)).join(' ')} on ${os.cpus().length} cores; ` +
+                `${process.env.CHROMIUM || '/usr/bin/chromium'} headless, --no-sandbox`);
     const raw = fs.readFileSync(file);
-    console.log(`one file: ${raw.length} bytes, ${zlib.gzipSync(raw, {level: 9}).length} gzip (budget 300 kB gzip)`);
-    const empty = path.join(os.tmpdir(), 'maaltafels-empty.html');
-    fs.writeFileSync(empty, '<!doctype html><html><body></body></html>');
+    const gzip = zlib.gzipSync(raw, {level: 9}).length;
+    report('one file, gzip', `${gzip} B`, `raw ${raw.length} B`, 'at most 300 kB gzip', gzip <= 300000);
 
-    const browser = await launch({width: 1366, height: 768});
+    let browser = await launch({width: 1366, height: 768});
+    let renderer;
     try {
         const page = await browser.newPage();
-        const emptyTimes = [], welcomeTimes = [];
-        for (let i = 0; i < 5; ++i) {
-            await page.goto('file://' + empty);
-            emptyTimes.push(await page.evaluate(`(${paintedWhen})(() => document.body !== null)`));
-            await page.goto('file://' + file, {waitUntil: 'domcontentloaded'});
-            welcomeTimes.push(await page.evaluate(`(${paintedWhen})(() => { const w = document.querySelector('${win('frmmecenaat1')}'); return w && w.style.display !== 'none'; })`));
-        }
-        const e = median(emptyTimes), w = median(welcomeTimes);
-        console.log(`navigation to painted, median of 5: empty page ${e.toFixed(0)} ms, welcome screen ${w.toFixed(0)} ms` +
-                    ` (+${(w - e).toFixed(0)} ms; budget +150 ms)`);
-
-        const buttons = ['Command2', 'Command3', 'Command4', 'cmdkwartier', 'Command8', 'Command1', 'Command5',
-                         'Command9', 'Command6', 'Command7', 'cmdeinde'];
-        const opened = [];
-        for (const b of buttons) {
-            const times = [];
-            let screen = '';
-            for (let run = 0; run < 3; ++run) {
-                await page.goto('file://' + file);
-                await page.waitForSelector(ctl('frmmecenaat1', 'cmdkombinnen'), {visible: true});
-                await page.click(ctl('frmmecenaat1', 'cmdkombinnen'));
-                await page.waitForSelector(win('frmbasis'), {visible: true});
-                // A child looks at the board before choosing; the page parses its pictures meanwhile.
-                await sleep(1000);
-                await page.evaluate(() => {
-                    window.clicked = 0;
-                    document.addEventListener('click', e => { window.clicked = e.timeStamp; }, {capture: true, once: true});
-                });
-                await page.click(ctl('frmbasis', b));
-                times.push(await page.evaluate(`(${paintedWhen})(() => document.querySelector('${win('frmbasis')}').style.display === 'none').then(t => t - window.clicked)`));
-                screen = await page.$$eval('.win', ws => ws.filter(w => w.style.display !== 'none' && w.dataset.screen !== 'MDIForm2')
-                                                           .map(w => `${w.dataset.screen} (${w.querySelectorAll('[data-id]').length} elements)`).join(' '));
-            }
-            opened.push(median(times));
-            console.log(`click on ${b} to ${screen} painted, median of 3: ${median(times).toFixed(1)} ms`);
-        }
-        console.log(`slowest screen: ${Math.max(...opened).toFixed(1)} ms (budget 50 ms)`);
-
-        // A 61-second drill run on the browser's clock, the renderer's CPU time over it.
-        await page.goto('file://' + file);
-        await page.waitForSelector(ctl('frmmecenaat1', 'cmdkombinnen'), {visible: true});
-        await page.click(ctl('frmmecenaat1', 'cmdkombinnen'));
-        await page.click(ctl('frmbasis', 'Command7'));
-        await page.click(ctl('frmSplash', 'cmdvervoer'));
-        await page.mouse.move(5, 5);
-        const pids = await renderer(browser);
-        const before = pids.map(cpuSeconds).reduce((a, b) => a + b, 0);
-        const start = Date.now();
-        await page.click(ctl('TafelsE', 'cmdstarter(6)'));
-        // Waited out from here: a wait in the page (puppeteer polls every frame) would cost CPU itself.
-        await sleep(61500);
-        await page.waitForSelector(ctl('TafelsE', 'cmdstop'), {visible: true});
-        const seconds = (Date.now() - start) / 1000;
-        const used = pids.map(cpuSeconds).reduce((a, b) => a + b, 0) - before;
-        console.log(`drill run of ${seconds.toFixed(1)} s: renderer ${used.toFixed(2)} s CPU, ${(100 * used / seconds).toFixed(1)} % of a core (budget 2 %)`);
-        const metrics = await page.metrics();
-        console.log(`page's JS heap after the run: ${(metrics.JSHeapUsedSize / 1048576).toFixed(1)} MB`);
+        await navigation(page);
+        await screens(page);
+        renderer = await drill(browser, page, '--disable-gpu');
     } finally {
         await browser.close();
     }
+    // A tablet has a GPU; this machine has none, so without --disable-gpu Chromium rasters on
+    // SwiftShader in its GPU process: the same drill that way, for comparison.
+    browser = await launch({width: 1366, height: 768, gpu: true});
+    try {
+        await drill(browser, await browser.newPage(), 'GPU process, SwiftShader');
+    } finally {
+        await browser.close();
+    }
+    if (desktop) {
+        const x = process.env.DISPLAY ? null : await startXvfb();
+        if (x) process.env.DISPLAY = x.display;
+        try {
+            const share = desktopDrill();
+            if (share !== null)
+                report('drill, desktop program CPU (Xvfb)', `${(100 * share).toFixed(1)} %`,
+                       `page's renderer ${(100 * renderer).toFixed(1)} %`, 'for comparison');
+        } finally {
+            if (x) x.stop();
+        }
+    }
+    await tabMemory();
+    console.log(`load average: ${os.loadavg().map(l => l.toFixed(1)).join(' ')}`);
+    console.log('\nfigure                                       value              reference (same run)               budget');
+    for (const line of figures) console.log(line);
+    if (figures.some(l => l.endsWith('MISSED'))) console.log('some figures missed their budget');
 })().catch(e => {
     console.error(e);
     process.exit(1);

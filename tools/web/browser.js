@@ -10,15 +10,16 @@ const puppeteer = require('puppeteer-core');
 
 const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
 
-async function launch({width = 1366, height = 768} = {}) {
+// With `gpu`, Chromium keeps its GPU process (SwiftShader on a machine without a GPU).
+async function launch({width = 1366, height = 768, gpu = false} = {}) {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'maaltafels-chromium-'));
     const browser = await puppeteer.launch({
         executablePath: chromium,
         headless: true,
         userDataDir: profile,
         defaultViewport: {width, height},
-        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-               '--disable-sync', '--no-first-run', '--allow-file-access-from-files'],
+        args: ['--no-sandbox', ...(gpu ? [] : ['--disable-gpu']), '--disable-background-networking',
+               '--disable-component-update', '--disable-sync', '--no-first-run', '--allow-file-access-from-files'],
     });
     const close = browser.close.bind(browser);
     browser.close = async () => {
