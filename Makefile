@@ -2,7 +2,7 @@
 # Maaltafels build entry points.
 #   make run            build (Release) and start the program
 #   make test           build (Debug, sanitizers) and run the tests; WERROR=1 turns warnings into errors
-#   make bench          build (Release) and measure start-up time, memory and idle CPU use
+#   make bench          build (Release, web) and measure start-up time, memory and CPU use, desktop and page
 #   make soak           long random walks over every screen, with sanitizers and on Release
 #   make fuzz           fuzz the number rules with libFuzzer (clang) for FUZZ_SECONDS
 #   make package        build (Release) and make a Debian package of it with CPack
@@ -96,8 +96,10 @@ fuzz: setup
 	build/fuzz/bin/numbers-fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=512 -print_final_stats=1 \
 	    -artifact_prefix=build/fuzz/ build/fuzz/corpus tests/fuzz/numbers
 
-bench: release
+# The page's figures after the desktop's, with the desktop program's drill beside the page's.
+bench: release web
 	tools/bench/bench.sh
+	node tools/web/bench.js --desktop build/release/bin/maaltafels-scenario build/web/maaltafels.html
 
 package: release
 	cmake --build build/release --target package

@@ -463,8 +463,11 @@ Module.page = (function () {
                 img.decode().catch(() => {});
                 decoded.push(img);
             }
-            // Nothing is built while a message box waits; it goes on after.
-            if (names.length || asleep || call('_mt_prepare')) requestIdleCallback(next);
+            // Nothing is built while a message box waits; it goes on after. The style of what was
+            // built is brought up to date now, not by the click that shows it.
+            const more = names.length || asleep || call('_mt_prepare');
+            void desk.offsetWidth;
+            if (more) requestIdleCallback(next);
         };
         requestIdleCallback(next);
     }

@@ -346,10 +346,11 @@ TEST(WebBinding, CloseBoxesAndDiscardedScreens) {
     const auto stop = t.web.element(drill.cmdstop), count = t.web.element(drill.lblaantal);
     const auto falling = t.web.element(drill.lblvalprobleem);
     t.app.click(drill.cmdstarter(6));
-    t.clock.advance(2000);
+    t.clock.advance(62000);
+    ASSERT_TRUE(drill.cmdstop.visible());
     ASSERT_NE(t.page.at(falling).style["transform"], "");
     ASSERT_NE(t.page.at(count).text, "0");
-    t.web.closeBox(window); // its way back, the stop button, is on offer
+    t.web.closeBox(window); // the run is over: its way back, the stop button, is on offer
     EXPECT_EQ(t.app.find("TafelsE"), nullptr);
     EXPECT_FALSE(t.page.shown(window));
     EXPECT_EQ(t.web.control(stop), nullptr);

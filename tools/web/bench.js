@@ -145,40 +145,80 @@ async function screens(page) {
     report('slowest screen', `${Math.max(...opened).toFixed(1)} ms`, '', 'within 50 ms', Math.max(...opened) <= 50);
 }
 
-// A 61-second drill on the browser's clock: the CPU of each of the browser's processes over it.
-async function drill(browser, page, flags) {
+// The CPU of each kind of the browser's processes while `run` lasts, in shares of a core.
+async function cpuDuring(browser, run) {
+    const pids = processes(browser);
+    const before = Object.fromEntries(Object.entries(pids).map(([k, p]) => [k, cpuSeconds(p)]));
+    const start = Date.now();
+    await run();
+    const seconds = (Date.now() - start) / 1000;
+    return Object.fromEntries(Object.entries(pids).map(([k, p]) => [k, (cpuSeconds(p) - before[k]) / seconds]));
+}
+const percent = share => `${(100 * share).toFixed(1)} %`;
+
+// A 61-second drill on the browser's clock.
+async function drill(browser, page) {
     await openProgram(page);
     await page.click(ctl('frmbasis', 'Command7'));
     await page.click(ctl('frmSplash', 'cmdvervoer'));
     await page.waitForSelector(ctl('TafelsE', 'cmdstarter(6)'), {visible: true});
     await page.mouse.move(5, 5);
     await sleep(2000); // the screens the page prepares in idle time are done
-    const pids = processes(browser);
-    const before = Object.fromEntries(Object.entries(pids).map(([k, p]) => [k, cpuSeconds(p)]));
-    const start = Date.now();
-    await page.click(ctl('TafelsE', 'cmdstarter(6)'));
-    // Waited out from here: a wait in the page (puppeteer polls every frame) would cost CPU itself.
-    await sleep(61500);
-    const seconds = (Date.now() - start) / 1000;
-    const used = Object.fromEntries(Object.entries(pids).map(([k, p]) => [k, cpuSeconds(p) - before[k]]));
+    const used = await cpuDuring(browser, async () => {
+        await page.click(ctl('TafelsE', 'cmdstarter(6)'));
+        // Waited out: a wait in the page (puppeteer polls every frame) would cost CPU itself.
+        await sleep(61500);
+    });
     await page.waitForSelector(ctl('TafelsE', 'cmdstop'), {visible: true, timeout: 5000});
-    const share = s => `${(100 * s / seconds).toFixed(1)} %`;
-    const others = used.browser + used.gpu + used.other;
-    report(`drill ${seconds.toFixed(0)} s, renderer CPU (${flags})`, share(used.renderer),
-           `browser+gpu+rest ${share(others)}`, 'at most 2 % of a core', 100 * used.renderer / seconds <= 2);
-    return used.renderer / seconds;
+    return used;
+}
+
+// Chromium's own floor for the same rhythm: a bare page that moves a line of text on its own layer
+// ten times a second, changes a number once a second and has a text box with its caret, as the drill does.
+const floorPage = `<!doctype html><html><body style="margin:0;background:#d4d0c8">
+<div id="f" style="position:absolute;left:300px;top:100px;will-change:transform;font:24px Arial">7 x 6 = ?</div>
+<div id="c" style="position:absolute;left:40px;top:40px;font:24px Arial">60</div>
+<input id="t" style="position:absolute;left:40px;top:600px;font:24px Arial"><script>
+let y = 0, n = 60;
+document.getElementById('t').focus();
+setInterval(() => { y = (y + 2.5) % 400; document.getElementById('f').style.transform = 'translateY(' + y + 'px)'; }, 100);
+setInterval(() => { document.getElementById('c').textContent = String(--n); }, 1000);
+</script></body></html>`;
+async function floor(browser, page) {
+    const file = path.join(os.tmpdir(), 'maaltafels-floor.html');
+    fs.writeFileSync(file, floorPage);
+    await page.goto('file://' + file);
+    await page.mouse.move(5, 5);
+    await sleep(1000);
+    return cpuDuring(browser, () => sleep(61500));
+}
+
+// The drill and the bare page's floor, both on one set of Chromium's flags.
+async function drillFigures(gpu) {
+    const flags = gpu ? 'with GPU process' : '--disable-gpu';
+    const browser = await launch({width: 1366, height: 768, gpu});
+    try {
+        const page = await browser.newPage();
+        const used = await drill(browser, page), bare = await floor(browser, page);
+        report(`drill 61 s, renderer CPU (${flags})`, percent(used.renderer), `bare 10 frames/s ${percent(bare.renderer)}`,
+               'at most 2 % of a core', used.renderer <= 0.02);
+        report(`drill 61 s, browser+gpu CPU (${flags})`, percent(used.browser + used.gpu + used.other),
+               `bare 10 frames/s ${percent(bare.browser + bare.gpu + bare.other)}`, '');
+        return used.renderer;
+    } finally {
+        await browser.close();
+    }
 }
 
 // The desktop program on the same drill under Xvfb: its CPU, less that of a run that stops once the
 // drill has started, so that loading Qt does not count.
-function desktopDrill() {
-    if (!desktop || !fs.existsSync(desktop)) return null;
+function desktopDrill(display) {
     const scenario = path.join(root, 'tools/bench/drill_run.scn');
     const startOnly = path.join(os.tmpdir(), 'maaltafels-drill-start.scn');
     fs.writeFileSync(startOnly, fs.readFileSync(scenario, 'utf8').split('\n').filter(l => !/^(wait|expect)/.test(l)).join('\n'));
     const cpu = scn => {
         const out = spawnSync('bash', ['-c', '"$@" >/dev/null 2>&1 || exit 1; times', 'bash', desktop, '--qt', '--realtime', scn],
-                              {encoding: 'utf8', env: {...process.env, QT_QPA_PLATFORM: 'xcb'}});
+                              {encoding: 'utf8', env: {...process.env, DISPLAY: display, QT_QPA_PLATFORM: 'xcb'}});
         if (out.status !== 0) throw new Error(`${desktop} --qt --realtime ${scn} failed`);
         const [user, sys] = out.stdout.trim().split('\n')[1].split(' ').map(t => {
             const m = /(\d+)m([\d.]+)s/.exec(t);
@@ -215,24 +255,23 @@ async function tabMemory() {
         }
     };
     const empty = await measure('empty tab', page => page.goto('file://' + path.join(os.tmpdir(), 'maaltafels-empty.html')));
-    let shown = 0;
+    const shown = new Set(['frmmecenaat1', 'frmbasis']);
     const full = await measure('program', async page => {
         // Every screen once: opened from its button, closed by its close box back to where it came from.
         await openProgram(page);
         for (const b of boardButtons.filter(b => b !== 'Command7')) {
             await clickToPainted(page, 'frmbasis', b);
-            ++shown;
             const open = (await shownScreens(page)).split(' ')[0];
+            shown.add(open);
             await page.click(`${win(open)} > .title > .close`);
             await page.waitForSelector(win('frmbasis'), {visible: true, timeout: 5000}).catch(() => openProgram(page));
         }
         for (const b of levelButtons) {
             await page.click(ctl('frmbasis', 'Command7'));
             await page.waitForSelector(win('frmSplash'), {visible: true});
-            ++shown;
             await clickToPainted(page, 'frmSplash', b);
-            ++shown;
             const open = (await shownScreens(page)).split(' ')[0];
+            shown.add('frmSplash').add(open);
             await page.click(`${win(open)} > .title > .close`);
             await page.waitForSelector(win('frmSplash'), {visible: true, timeout: 5000});
             await page.click(ctl('frmSplash', 'Command1'));
@@ -240,7 +279,7 @@ async function tabMemory() {
         }
     });
     const mb = v => `${v.toFixed(1)} MB`;
-    report(`renderer resident after ${shown} screens shown`, mb(full.rss), `empty tab ${mb(empty.rss)}`, 'beside an empty tab');
+    report(`renderer resident, ${shown.size} screens shown`, mb(full.rss), `empty tab ${mb(empty.rss)}`, 'beside an empty tab');
     report('renderer private (not shared)', mb(full.own), `empty tab ${mb(empty.own)}`, 'beside an empty tab');
     report('JS heap used', mb(full.heap), `empty tab ${mb(empty.heap)}`, 'beside an empty tab');
 }
@@ -252,34 +291,25 @@ async function tabMemory() {
     const gzip = zlib.gzipSync(raw, {level: 9}).length;
     report('one file, gzip', `${gzip} B`, `raw ${raw.length} B`, 'at most 300 kB gzip', gzip <= 300000);
 
-    let browser = await launch({width: 1366, height: 768});
-    let renderer;
+    const browser = await launch({width: 1366, height: 768});
     try {
         const page = await browser.newPage();
         await navigation(page);
         await screens(page);
-        renderer = await drill(browser, page, '--disable-gpu');
     } finally {
         await browser.close();
     }
-    // A tablet has a GPU; this machine has none, so without --disable-gpu Chromium rasters on
-    // SwiftShader in its GPU process: the same drill that way, for comparison.
-    browser = await launch({width: 1366, height: 768, gpu: true});
-    try {
-        await drill(browser, await browser.newPage(), 'GPU process, SwiftShader');
-    } finally {
-        await browser.close();
-    }
+    const renderer = await drillFigures(false);
+    // A tablet has a GPU; this machine has none, so with the GPU process Chromium draws on
+    // SwiftShader there: the same drill that way too.
+    await drillFigures(true);
     if (desktop) {
-        const x = process.env.DISPLAY ? null : await startXvfb();
-        if (x) process.env.DISPLAY = x.display;
+        const x = await startXvfb();
         try {
-            const share = desktopDrill();
-            if (share !== null)
-                report('drill, desktop program CPU (Xvfb)', `${(100 * share).toFixed(1)} %`,
-                       `page's renderer ${(100 * renderer).toFixed(1)} %`, 'for comparison');
+            report('drill 61 s, desktop program CPU (Xvfb)', percent(desktopDrill(x.display)),
+                   `page's renderer ${percent(renderer)}`, 'for comparison');
         } finally {
-            if (x) x.stop();
+            x.stop();
         }
     }
     await tabMemory();
