@@ -15,8 +15,8 @@ namespace mt::web {
 struct WebBinding::Element {
     Page::Id id = 0;
     Page::Tag tag = Page::Tag::Label;
-    std::vector<Page::Id> panels;                // a status bar's
-    std::map<std::string, std::string> styles;   // as last written, so that only changes are
+    std::vector<Page::Id> panels;              // a status bar's
+    std::map<std::string, std::string> styles; // as last written, so that only changes are
     std::map<std::string, std::string> attributes;
     std::optional<std::string> text, picture;
     std::optional<std::pair<long, long>> placed; // where left and top first put it
@@ -254,7 +254,8 @@ bool WebBinding::reuse(Screen& s, Spare& spare) {
     if (shown.size() != spare.elements.size())
         return false;
     for (std::size_t i = 0; i < shown.size(); ++i)
-        if (spare.elements[i].first != shown[i]->fullName() || spare.elements[i].second.tag != tagOf(shown[i]->kind()))
+        if (spare.elements[i].first != shown[i]->fullName() ||
+            spare.elements[i].second.tag != tagOf(shown[i]->kind()))
             return false;
     m_windows[&s] = spare.window;
     m_screenOf[spare.window.id] = &s;

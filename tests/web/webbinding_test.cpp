@@ -194,7 +194,8 @@ TEST(WebBinding, AFallingProblemOnlyMoves) {
     for (const std::string& call : t.page.calls)
         EXPECT_EQ(call, "style " + id + " transform");
     EXPECT_EQ(t.of(drill.lblvalprobleem).style["will-change"], "transform") << "moved on a layer of its own";
-    EXPECT_EQ(t.of(drill.Lblchrono).style.count("will-change"), 0u) << "what stays put shares its window's layer";
+    EXPECT_EQ(t.of(drill.Lblchrono).style.count("will-change"), 0u)
+        << "what stays put shares its window's layer";
 }
 
 // The names a screen reader hears, by the desktop's rule; decoration keeps quiet.
@@ -386,8 +387,9 @@ std::map<std::string, std::string> shown(RecordingPage::Element& e) {
 // Every screen built ahead, hidden, while the child looks at the welcome screen; each one opened
 // from the choice board then makes no element and shows what a screen built on opening shows.
 TEST(WebBinding, ScreensBuiltAheadShowWhatTheyWouldShowBuiltOnOpening) {
-    const std::vector<std::string> buttons{"Command2", "Command3", "Command4", "cmdkwartier", "Command8", "Command1",
-                                           "Command5", "Command9", "Command6", "Command7", "cmdeinde"};
+    const std::vector<std::string> buttons{"Command2", "Command3", "Command4", "cmdkwartier",
+                                           "Command8", "Command1", "Command5", "Command9",
+                                           "Command6", "Command7", "cmdeinde"};
     for (const std::string& button : buttons) {
         WebProgram ahead, fresh;
         int prepared = 0;
