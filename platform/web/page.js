@@ -77,6 +77,8 @@ Module.page = (function () {
     }
 
     const page = {
+        prepared: false,
+
         createWindow(id, menuBar) {
             const win = div('win');
             win.setAttribute('role', 'dialog');
@@ -452,24 +454,30 @@ Module.page = (function () {
 
     // Every picture parsed once while the child looks at the first screen, so that opening a
     // screen only draws what is already there; then the screens' elements built, hidden, one
-    // screen per idle moment, so that a click only shows them.
+    // screen per idle moment, so that a click only shows them. It starts once the first screen is
+    // painted, and `page.prepared` says when it is over.
     const decoded = [];
     function prepare() {
         const names = Object.keys(MT_ASSETS.pictures);
         const next = deadline => {
-            while (names.length && deadline.timeRemaining() > 2) {
-                const img = new Image();
-                img.src = pictureUrl(names.shift());
-                img.decode().catch(() => {});
-                decoded.push(img);
+            if (names.length) {
+                while (names.length && deadline.timeRemaining() > 2) {
+                    const img = new Image();
+                    img.src = pictureUrl(names.shift());
+                    img.decode().catch(() => {});
+                    decoded.push(img);
+                }
+            } else if (!asleep) { // nothing is built while a message box waits; it goes on after
+                if (!call('_mt_prepare')) {
+                    page.prepared = true;
+                    return;
+                }
+                // The style of what was built brought up to date now, not by the click that shows it.
+                void desk.offsetWidth;
             }
-            // Nothing is built while a message box waits; it goes on after. The style of what was
-            // built is brought up to date now, not by the click that shows it.
-            const more = names.length || asleep || call('_mt_prepare');
-            void desk.offsetWidth;
-            if (more) requestIdleCallback(next);
+            requestIdleCallback(next);
         };
-        requestIdleCallback(next);
+        requestAnimationFrame(() => setTimeout(() => requestIdleCallback(next)));
     }
 
     const fonts = loadFonts();
