@@ -113,6 +113,43 @@ TEST_F(ProgramTest, HidingAScreenThatIsNotLoadedLoadsItHidden) {
     EXPECT_EQ(log, (std::vector<std::string>{"Load"}));
 }
 
+// A screen made apart for a binding to build ahead: the program neither loads nor shows it, its
+// observers hear nothing of it, and its timers never tick, even those its design switches on.
+TEST_F(ProgramTest, ASampleScreenIsNeitherLoadedNorToldNorTicking) {
+    struct Ticking : Screen {
+        explicit Ticking(Program& p) : Screen(p, "ticking", {.width = 3000, .height = 2000}) {
+            beat.Tick = [this] { ++beats; };
+        }
+        Timer beat{*this, "beat", {.enabled = true, .interval = 100}};
+        int beats = 0;
+    };
+    struct Listener : ProgramObserver {
+        int told = 0;
+        void screenCreated(Screen&) override { ++told; }
+        void controlChanged(Control&, Prop) override { ++told; }
+    } listener;
+    program.define<Ticking>("ticking");
+    program.addObserver(&listener);
+    auto sample = program.sample("ticking");
+    ASSERT_NE(sample, nullptr);
+    EXPECT_EQ(sample->name(), "ticking");
+    EXPECT_EQ(program.find("ticking"), nullptr);
+    EXPECT_FALSE(clock.anyRunning());
+    sample->controls().front()->setCaption("changed");
+    EXPECT_FALSE(sample->visible());
+    clock.advance(1000);
+    EXPECT_EQ(static_cast<Ticking&>(*sample).beats, 0);
+    EXPECT_EQ(listener.told, 0);
+    EXPECT_THROW(program.sample("nothing"), std::logic_error);
+
+    // The real one, loaded next to it, ticks as ever.
+    Screen& loaded = program.use("ticking");
+    EXPECT_NE(&loaded, sample.get());
+    clock.advance(300);
+    EXPECT_EQ(static_cast<Ticking&>(loaded).beats, 3);
+    program.removeObserver(&listener);
+}
+
 TEST_F(ProgramTest, AHandlerMayUnloadItsOwnScreenAndCarryOn) {
     Probe& p = probe();
     p.show();
