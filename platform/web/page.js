@@ -455,18 +455,19 @@ Module.page = (function () {
     // Every picture parsed once while the child looks at the first screen, so that opening a
     // screen only draws what is already there; then the screens' elements built, hidden, one
     // screen per idle moment, so that a click only shows them. It starts once the first screen is
-    // painted, and `page.prepared` says when it is over.
+    // painted, and `page.prepared` says when it is over. Chromium may give no idle time for long
+    // after a click: a step is taken then anyway, after a short wait.
     const decoded = [];
     function prepare() {
         const names = Object.keys(MT_ASSETS.pictures);
         const next = deadline => {
             if (names.length) {
-                while (names.length && deadline.timeRemaining() > 2) {
+                do {
                     const img = new Image();
                     img.src = pictureUrl(names.shift());
                     img.decode().catch(() => {});
                     decoded.push(img);
-                }
+                } while (names.length && deadline.timeRemaining() > 2);
             } else if (!asleep) { // nothing is built while a message box waits; it goes on after
                 if (!call('_mt_prepare')) {
                     page.prepared = true;
@@ -475,9 +476,9 @@ Module.page = (function () {
                 // The style of what was built brought up to date now, not by the click that shows it.
                 void desk.offsetWidth;
             }
-            requestIdleCallback(next);
+            requestIdleCallback(next, {timeout: 100});
         };
-        requestAnimationFrame(() => setTimeout(() => requestIdleCallback(next)));
+        requestAnimationFrame(() => setTimeout(() => requestIdleCallback(next, {timeout: 100})));
     }
 
     const fonts = loadFonts();
