@@ -66,6 +66,19 @@ function cpuSeconds(pids) {
     }
     return sum;
 }
+// The CPU time of every thread of the processes, in ms, to the nanosecond: on a loaded machine
+// the time a screen takes to open is mostly waiting; this is the work it took.
+function threadCpuMs(pids) {
+    let ns = 0;
+    for (const pid of pids) {
+        try {
+            for (const tid of fs.readdirSync(`/proc/${pid}/task`))
+                ns += +fs.readFileSync(`/proc/${pid}/task/${tid}/schedstat`, 'utf8').split(' ')[0];
+        } catch (e) { /* gone */ }
+    }
+    return ns / 1e6;
+}
+
 // Resident and private memory of processes, in MB: private is what the tab costs beyond the
 // libraries it shares with every other.
 function memory(pids) {
@@ -108,35 +121,48 @@ async function clickToPainted(page, from, button) {
     return page.evaluate(`(${paintedWhen})(() => document.querySelector('${win(from)}').style.display === 'none').then(t => t - window.clicked)`);
 }
 
-async function navigation(page) {
+async function navigation(browser, page) {
     const empty = path.join(os.tmpdir(), 'maaltafels-empty.html');
     fs.writeFileSync(empty, '<!doctype html><html><body></body></html>');
-    const emptyTimes = [], welcomeTimes = [];
+    const emptyTimes = [], welcomeTimes = [], emptyWork = [], welcomeWork = [];
+    // Each time with the renderers' CPU from the navigation until the frame is painted.
+    const visit = async (url, ready, times, work) => {
+        const cpu = threadCpuMs(processes(browser).renderer);
+        await page.goto(url, {waitUntil: 'domcontentloaded'});
+        times.push(await page.evaluate(`(${paintedWhen})(${ready})`));
+        work.push(threadCpuMs(processes(browser).renderer) - cpu);
+    };
     for (let i = 0; i < 2 * runs + 1; ++i) {
-        await page.goto('file://' + empty);
-        emptyTimes.push(await page.evaluate(`(${paintedWhen})(() => document.body !== null)`));
-        await page.goto('file://' + file, {waitUntil: 'domcontentloaded'});
-        welcomeTimes.push(await page.evaluate(`(${paintedWhen})(() => { const w = document.querySelector('${win('frmmecenaat1')}'); return w && w.style.display !== 'none'; })`));
+        await page.goto('about:blank');
+        await visit('file://' + empty, '() => document.body !== null', emptyTimes, emptyWork);
+        await page.goto('about:blank');
+        await visit('file://' + file,
+                    `() => { const w = document.querySelector('${win('frmmecenaat1')}'); return w && w.style.display !== 'none'; }`,
+                    welcomeTimes, welcomeWork);
     }
     const e = median(emptyTimes), w = median(welcomeTimes);
     report(`navigation to welcome painted (median of ${emptyTimes.length})`, `${w.toFixed(0)} ms`, `empty page ${e.toFixed(0)} ms`,
            'empty page + 150 ms', w - e <= 150);
+    report('  renderer CPU over it', `${median(welcomeWork).toFixed(0)} ms`, `empty page ${median(emptyWork).toFixed(0)} ms`, '');
 }
 
-async function screens(page) {
+async function screens(browser, page) {
     const opened = [];
     const measure = async (label, from, button, before) => {
-        const times = [];
+        const times = [], work = [];
         let screen = '';
         for (let run = 0; run < runs; ++run) {
             await openProgram(page);
             await before();
+            const renderer = processes(browser).renderer, cpu = threadCpuMs(renderer);
             times.push(await clickToPainted(page, from, button));
+            work.push(threadCpuMs(renderer) - cpu);
             screen = await shownScreens(page);
         }
         opened.push(median(times));
         report(`click ${label} to ${screen.split(' (')[0]} painted`, `${median(times).toFixed(1)} ms`,
-               `${screen.split(' (')[1].replace(')', '')}, median of ${runs}`, 'within 50 ms', median(times) <= 50);
+               `renderer CPU ${median(work).toFixed(1)} ms; ${screen.split(' (')[1].replace(')', '')}`, 'within 50 ms',
+               median(times) <= 50);
     };
     for (const b of boardButtons) await measure(`frmbasis.${b}`, 'frmbasis', b, async () => {});
     for (const b of levelButtons)
@@ -145,7 +171,8 @@ async function screens(page) {
             await page.waitForSelector(win('frmSplash'), {visible: true});
             await sleep(300);
         });
-    report('slowest screen', `${Math.max(...opened).toFixed(1)} ms`, '', 'within 50 ms', Math.max(...opened) <= 50);
+    report(`slowest screen, medians of ${runs}`, `${Math.max(...opened).toFixed(1)} ms`, '', 'within 50 ms',
+           Math.max(...opened) <= 50);
 }
 
 // The CPU of each kind of the browser's processes while `run` lasts, in shares of a core.
@@ -282,9 +309,10 @@ async function tabMemory() {
         }
     });
     const mb = v => `${v.toFixed(1)} MB`;
-    report(`renderer resident, ${shown.size} screens shown`, mb(full.rss), `empty tab ${mb(empty.rss)}`, 'beside an empty tab');
-    report('renderer private (not shared)', mb(full.own), `empty tab ${mb(empty.own)}`, 'beside an empty tab');
-    report('JS heap used', mb(full.heap), `empty tab ${mb(empty.heap)}`, 'beside an empty tab');
+    report(`tab's renderer private memory, ${shown.size} screens shown`, mb(full.own), `empty tab ${mb(empty.own)}`,
+           'beside an empty tab');
+    report('  resident, shared libraries included', mb(full.rss), `empty tab ${mb(empty.rss)}`, '');
+    report('  JS heap used', mb(full.heap), `empty tab ${mb(empty.heap)}`, '');
 }
 
 (async () => {
@@ -297,8 +325,8 @@ async function tabMemory() {
     const browser = await launch({width: 1366, height: 768});
     try {
         const page = await browser.newPage();
-        await navigation(page);
-        await screens(page);
+        await navigation(browser, page);
+        await screens(browser, page);
     } finally {
         await browser.close();
     }
