@@ -55,12 +55,23 @@ const shown = page => page.$$eval('.win', ws => ws.filter(w => getComputedStyle(
                                               .map(w => w.dataset.screen).sort().join(' '));
 const text = (page, s, c) => page.$eval(ctl(s, c), e => e.tagName === 'INPUT' ? e.value : e.textContent);
 
-// A finger's tap in the middle of what the selector finds: touch start and end, no mouse.
+// A finger's tap in the middle of what the selector finds, once it stands still and nothing
+// covers it: touch start and end, no mouse.
 async function tap(page, selector) {
-    const el = await page.waitForSelector(selector, {visible: true});
-    const box = await el.boundingBox();
+    await page.waitForSelector(selector, {visible: true});
+    const at = await page.$eval(selector, el => new Promise(resolve => {
+        let last = '';
+        const look = () => {
+            const r = el.getBoundingClientRect();
+            const x = r.left + r.width / 2, y = r.top + r.height / 2;
+            const now = `${x},${y},${el.contains(document.elementFromPoint(x, y))}`;
+            if (now === last && now.endsWith('true')) resolve({x, y});
+            else requestAnimationFrame(look);
+            last = now;
+        };
+        look();
+    }));
     const client = await page.target().createCDPSession();
-    const at = {x: box.x + box.width / 2, y: box.y + box.height / 2};
     await client.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [at]});
     await client.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
     await client.detach();

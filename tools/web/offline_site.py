@@ -14,9 +14,11 @@ import pathlib
 import shutil
 import subprocess
 
-HEAD = ('<link rel="manifest" href="manifest.webmanifest">'
-        '<link rel="icon" href="icons/maaltafels.svg" type="image/svg+xml">'
-        '<link rel="apple-touch-icon" href="icons/maaltafels-180.png">')
+# In place of the page's empty icon.
+NO_ICON = '<link rel="icon" href="data:,">'
+HEAD = ('<link rel="icon" href="icons/maaltafels.svg" type="image/svg+xml">\n'
+        '<link rel="apple-touch-icon" href="icons/maaltafels-180.png">\n'
+        '<link rel="manifest" href="manifest.webmanifest">')
 # 180: a tablet's home screen; 192 and 512: what Chromium wants to install an app.
 PNG_SIZES = (180, 192, 512)
 
@@ -42,8 +44,9 @@ def main() -> None:
     index = site / "index.html"
     html = index.read_text(encoding="utf-8")
     if HEAD not in html:
-        html = html.replace("</head>", HEAD + "\n</head>", 1)
-        index.write_text(html, encoding="utf-8")
+        if NO_ICON not in html:
+            raise SystemExit(f"{index}: no {NO_ICON} to put the icons in place of")
+        index.write_text(html.replace(NO_ICON, HEAD, 1), encoding="utf-8")
 
     files = sorted(p.relative_to(site).as_posix() for p in site.rglob("*") if p.is_file() and p.name != "sw.js")
     build = hashlib.sha256()
