@@ -642,7 +642,8 @@ void WebBinding::typed(Page::Id input, std::string text) {
     textFromPage(input, std::move(text), &Program::typed);
 }
 
-void WebBinding::textFromPage(Page::Id input, std::string text, void (Program::*change)(TextBox&, std::string)) {
+void WebBinding::textFromPage(Page::Id input, std::string text,
+                              void (Program::*change)(TextBox&, std::string)) {
     Control* c = control(input);
     if (c && c->kind() == Kind::TextBox) {
         (m_program.*change)(static_cast<TextBox&>(*c), std::move(text));

@@ -168,6 +168,15 @@ async function main() {
             await client.send('Input.dispatchKeyEvent', {type: 'keyUp', key: 'Unidentified', windowsVirtualKeyCode: 229});
         });
         check(android === 'mt_key mt_typed', `key 229: the key does nothing, the text is typed (${android})`);
+        // A keyboard that composes a word hands it over when the word is done, not letter by letter.
+        let composing = '';
+        const composed = await answer('a composed word', async a => {
+            for (let i = 1; i <= a.length; ++i)
+                await client.send('Input.imeSetComposition', {text: a.slice(0, i), selectionStart: i, selectionEnd: i});
+            composing = await entries();
+            await client.send('Input.insertText', {text: a});
+        });
+        check(composing === '' && composed === 'mt_typed', `composing: nothing, then typed once (${composing}; ${composed})`);
 
         // A letter from the on-screen keyboard brings the message box; a tap on OK closes it.
         await client.send('Input.insertText', {text: 'a'});
