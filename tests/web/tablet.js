@@ -110,6 +110,19 @@ async function main() {
             return e.defaultPrevented;
         }), 'a long press on a picture brings no menu');
 
+        // However many resize events come in one frame, the screens are laid out once.
+        const layouts = await page.evaluate(() => new Promise(resolve => {
+            let n = 0;
+            const viewport = Module._mt_viewport;
+            Module._mt_viewport = (...args) => (++n, viewport(...args));
+            for (let i = 0; i < 10; ++i) dispatchEvent(new Event('resize'));
+            requestAnimationFrame(() => requestAnimationFrame(() => {
+                Module._mt_viewport = viewport;
+                resolve(n);
+            }));
+        }));
+        check(layouts === 1, `ten resize events, one layout (${layouts})`);
+
         // Portrait: the zoom the width allows, everything inside and centred.
         await turn(page, ipadPortrait);
         const narrow = await laidOut(page, 'portrait, choice board');
@@ -134,6 +147,8 @@ async function main() {
         await tap(page, ctl('frmSplash', 'cmdhuis'));
         await page.waitForSelector(win('TafelsT'), {visible: true});
         await tap(page, ctl('TafelsT', 'cmdstarter(6)'));
+        check(await text(page, 'TafelsT', 'lbluitleg') === 'Alleen tafel 7 oefenen',
+              'the hint a mouse would bring by hovering comes with the tap');
         await laidOut(page, 'landscape, drill');
         check(await page.$eval(ctl('TafelsT', 'txtAntwoord'), b => b.inputMode === 'numeric' && b === document.activeElement),
               'the answer box has the focus and asks for the keyboard of digits');
