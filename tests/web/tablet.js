@@ -144,6 +144,8 @@ async function main() {
 
         // A drill of tens: every answer has two digits at least.
         await tap(page, ctl('frmbasis', 'Command7'));
+        await page.waitForSelector(win('frmSplash'), {visible: true});
+        check(await menuInReach(page), 'the frame\'s menu is in reach over the level choice');
         await tap(page, ctl('frmSplash', 'cmdhuis'));
         await page.waitForSelector(win('TafelsT'), {visible: true});
         await tap(page, ctl('TafelsT', 'cmdstarter(6)'));
