@@ -351,6 +351,27 @@ TEST(WebBinding, AViewportOfAnotherSizeRedrawsAtItsZoom) {
         << "and falls on from there";
 }
 
+// A screen built ahead, hidden, before the viewport changed opens placed and sized at the new zoom.
+TEST(WebBinding, ScreensBuiltAheadOpenAtTheZoomOfTheirOpening) {
+    WebProgram t;
+    while (t.web.prepareNext()) {
+    }
+    t.web.viewportChanged(0.95, 768, 1024);
+    t.app.click(t.app.frmmecenaat1().cmdkombinnen);
+    t.app.click(t.app.frmbasis().Command7);
+    t.app.click(t.app.frmSplash().cmdvervoer);
+    Tafels& drill = t.app.tafels(Level::E);
+    for (mt::Control* c :
+         {static_cast<mt::Control*>(&drill.lblvalprobleem), static_cast<mt::Control*>(&drill.cmdstop)}) {
+        auto& e = t.of(*c);
+        EXPECT_EQ(e.style["left"], std::to_string(t.web.px(c->left())) + "px") << c->fullName();
+        EXPECT_EQ(e.style["width"], std::to_string(t.web.px(c->width())) + "px") << c->fullName();
+        EXPECT_EQ(e.style["transform"], "") << c->fullName() << " is placed, not moved there";
+        EXPECT_EQ(e.style["font"], mt::web::WebBinding::cssFont(c->font(), 0.95)) << c->fullName();
+    }
+    EXPECT_EQ(t.of(drill).style["--cw"], std::to_string(t.web.px(drill.width())) + "px");
+}
+
 // When a drill's run is over no button has the focus, so that a reflex Enter does nothing; an
 // arrow gives the focus back to a button, and the page shows it there.
 TEST(WebBinding, ArrowsWithoutFocusFindAButton) {
