@@ -196,6 +196,31 @@ void Run::line(const Line& l) {
     }
 }
 
+std::optional<std::string> Run::inexpressible(const Line& l) const {
+    const auto& w = l.words;
+    const std::size_t at = w.size() > 2 && w[0] == "expect" && w[1] == "refused" ? 2 : 0;
+    if (w.size() < at + 3)
+        return std::nullopt;
+    const std::string& cmd = w[at];
+    const std::string& arg = w[at + 2];
+    if (cmd == "key" && !focusKeyNamed(arg) && mt::isNumeric(arg)) {
+        const double code = number(arg);
+        if (code >= 0 && code <= 0x10FFFF && code == static_cast<int>(code))
+            return m_driver->cannotType(static_cast<char32_t>(code));
+    } else if (cmd == "type") {
+        for (std::size_t i = 0; i < arg.size();) {
+            const auto c = mt::nextChar(arg, i);
+            if (!c)
+                break;
+            if (auto why = m_driver->cannotType(*c))
+                return why;
+        }
+    } else if (cmd == "settext") {
+        return m_driver->cannotPaste(arg);
+    }
+    return std::nullopt;
+}
+
 void Run::finish() {
     if (!m_box.shown().empty())
         fail("message box \"" + m_box.shown().front().text + "\" was shown but never checked");
@@ -478,10 +503,10 @@ std::optional<std::string> Run::widgetMismatch() const {
                 return "the window of " + s->name() + " shows " + prop + " " + mt::describe(*shown) +
                        ", the model holds " + mt::describe(model);
         }
-        const mt::Control* shownFocus = m_driver->focusShown(*s);
-        if (shownFocus != s->focus())
+        const auto shownFocus = m_driver->focusShown(*s);
+        if (shownFocus && *shownFocus != s->focus())
             return "the window of " + s->name() + " has the focus on " +
-                   (shownFocus ? shownFocus->fullName() : "nothing") + ", the model on " +
+                   (*shownFocus ? (*shownFocus)->fullName() : "nothing") + ", the model on " +
                    (s->focus() ? s->focus()->fullName() : "nothing");
         for (const mt::Control* c : s->controls())
             for (const char* prop : {"Visible", "Enabled", "Caption", "Text"}) {
@@ -553,7 +578,8 @@ void Run::expect(const Line& l) {
         mt::Control* f = c.screen().focus();
         if (f != &c)
             fail("expected the focus on " + w[2] + ", found it on " + (f ? f->fullName() : "nothing"));
-        if (hasView() && m_driver->focusShown(c.screen()) != &c)
+        if (const auto shown = hasView() ? m_driver->focusShown(c.screen()) : std::nullopt;
+            shown && *shown != &c)
             fail("the window of " + c.screen().name() + " does not have the focus on " + w[2]);
         return;
     }
@@ -561,8 +587,8 @@ void Run::expect(const Line& l) {
         mt::Screen& s = screen(w[3]);
         if (s.focus())
             fail("expected no focus on " + w[3] + ", found it on " + s.focus()->fullName());
-        if (hasView() && m_driver->focusShown(s))
-            fail("the window of " + w[3] + " has the focus on " + m_driver->focusShown(s)->fullName());
+        if (const auto shown = hasView() ? m_driver->focusShown(s) : std::nullopt; shown && *shown)
+            fail("the window of " + w[3] + " has the focus on " + (*shown)->fullName());
         return;
     }
     if (what == "msgbox") {
