@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -17,10 +18,23 @@ std::string env(const char* name) {
     return value ? value : "";
 }
 
-// The platforms Qt tries, in this order: QT_QPA_PLATFORM's list, else X, after Wayland in a
-// Wayland session. A name may carry options after a colon ("offscreen:size=800x600").
-std::vector<std::string> platforms() {
-    std::string list = env("QT_QPA_PLATFORM");
+// One of Qt's own options, which win over the environment: -platform NAME, and X's -display NAME;
+// "--platform" works as well.
+std::string option(int argc, char** argv, std::string_view name) {
+    std::string value;
+    for (int i = 1; i + 1 < argc; ++i) {
+        std::string_view arg = argv[i];
+        if (arg.rfind("--", 0) == 0)
+            arg.remove_prefix(1);
+        if (arg == name)
+            value = argv[++i];
+    }
+    return value;
+}
+
+// The platforms Qt tries, in this order: the given list, else X, after Wayland in a Wayland
+// session. A name may carry options after a colon ("offscreen:size=800x600").
+std::vector<std::string> platforms(std::string list) {
     if (list.empty())
         list = env("XDG_SESSION_TYPE") == "wayland" ? "wayland;xcb" : "xcb";
     std::vector<std::string> out;
@@ -34,8 +48,8 @@ std::vector<std::string> platforms() {
     return out;
 }
 
-xcb_connection_t* openX() {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+xcb_connection_t* openX(const std::string& display) {
+    xcb_connection_t* connection = xcb_connect(display.empty() ? nullptr : display.c_str(), nullptr);
     if (xcb_connection_has_error(connection) == 0)
         return connection;
     xcb_disconnect(connection);
@@ -69,53 +83,62 @@ bool waylandReachable() {
     return reachable;
 }
 
-// "DISPLAY is leeg", "DISPLAY=:5 cannot be reached": what was tried, in either language.
-std::string tried(const std::vector<std::string>& variables, bool dutch) {
+// A display tried in vain: what named it ("DISPLAY", "-display") and what it said.
+struct Tried {
+    std::string by, value;
+    bool operator==(const Tried&) const = default;
+};
+
+// "DISPLAY is leeg", "-display :5 cannot be reached": what was tried, in either language.
+std::string describe(const std::vector<Tried>& tried, bool dutch) {
     std::string out;
-    for (const std::string& v : variables) {
-        const std::string value = env(v.c_str());
+    for (const Tried& t : tried) {
         if (!out.empty())
             out += dutch ? " en " : " and ";
-        if (value.empty())
-            out += v + (dutch ? " is leeg" : " is empty");
+        if (t.value.empty())
+            out += t.by + (dutch ? " is leeg" : " is empty");
         else
-            out += v + "=" + value + (dutch ? " is niet bereikbaar" : " cannot be reached");
+            out += t.by + (t.by[0] == '-' ? " " : "=") + t.value +
+                   (dutch ? " is niet bereikbaar" : " cannot be reached");
     }
     return out;
 }
 
 } // namespace
 
-DesktopCheck::DesktopCheck() {
-    std::vector<std::string> variables; // of the displays tried in vain
-    const auto missed = [&](const std::string& variable) {
-        if (std::find(variables.begin(), variables.end(), variable) == variables.end())
-            variables.push_back(variable);
+DesktopCheck::DesktopCheck(int argc, char** argv) {
+    const std::string platform = option(argc, argv, "-platform"), display = option(argc, argv, "-display");
+    const Tried chosen =
+        platform.empty() ? Tried{"QT_QPA_PLATFORM", env("QT_QPA_PLATFORM")} : Tried{"-platform", platform};
+    std::vector<Tried> tried;
+    const auto missed = [&](const Tried& t) {
+        if (std::find(tried.begin(), tried.end(), t) == tried.end())
+            tried.push_back(t);
     };
-    for (const std::string& name : platforms()) {
+    for (const std::string& name : platforms(chosen.value)) {
         if (name == "offscreen" || name == "minimal") {
-            m_problem = "maaltafels: QT_QPA_PLATFORM=" + env("QT_QPA_PLATFORM") +
+            m_problem = "maaltafels: " + chosen.by + (platform.empty() ? "=" : " ") + chosen.value +
                         " shows no windows; start the program without it\n";
             return;
         }
         if (name == "xcb") {
-            m_x = openX();
+            m_x = openX(display);
             if (m_x)
                 return;
-            missed("DISPLAY");
+            missed(display.empty() ? Tried{"DISPLAY", env("DISPLAY")} : Tried{"-display", display});
         } else if (name.rfind("wayland", 0) == 0) {
             if (waylandReachable())
                 return;
-            missed("WAYLAND_DISPLAY");
+            missed({"WAYLAND_DISPLAY", env("WAYLAND_DISPLAY")});
         } else {
             // A framebuffer, a VNC server...: whether that shows a window is the platform's own affair.
             return;
         }
     }
-    m_problem = "maaltafels: geen scherm gevonden (" + tried(variables, true) +
+    m_problem = "maaltafels: geen scherm gevonden (" + describe(tried, true) +
                 "); start het programma in een bureaubladsessie, of om te testen met xvfb-run maaltafels\n"
                 "maaltafels: no display found (" +
-                tried(variables, false) +
+                describe(tried, false) +
                 "); start the program in a desktop session, or for a test with xvfb-run maaltafels\n";
 }
 

@@ -10,7 +10,7 @@ struct xcb_connection_t;
 // it cannot open, and on the offscreen or minimal platform it runs with no window anyone can see.
 class DesktopCheck {
 public:
-    DesktopCheck();
+    DesktopCheck(int argc, char** argv);
     ~DesktopCheck();
     DesktopCheck(const DesktopCheck&) = delete;
     DesktopCheck& operator=(const DesktopCheck&) = delete;

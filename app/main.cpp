@@ -13,7 +13,7 @@
 
 int main(int argc, char** argv) {
     // Kept to the end: it holds the display open for Qt.
-    const DesktopCheck desktop;
+    const DesktopCheck desktop(argc, argv);
     if (desktop.problem()) {
         std::fputs(desktop.problem()->c_str(), stderr);
         return 1;

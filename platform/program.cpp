@@ -198,14 +198,48 @@ void Program::keyToControl(Screen& s, int keyAscii) {
 }
 
 void Program::key(Screen& s, int keyAscii) {
-    dispatch([this, &s, keyAscii] {
-        // Code 0 is no key: KeyPress uses it for a swallowed one.
-        if (keyAscii <= 0 || !takesKeys(s))
+    dispatch([this, &s, keyAscii] { keyNow(s, keyAscii); });
+}
+
+void Program::keyNow(Screen& s, int keyAscii) {
+    // Code 0 is no key: KeyPress uses it for a swallowed one.
+    if (keyAscii <= 0 || !takesKeys(s))
+        return;
+    int k = keyAscii;
+    s.Form_KeyPress(k);
+    if (k != 0)
+        keyToControl(s, k);
+}
+
+void Program::typed(TextBox& box, std::string text) {
+    dispatch([this, &box, text = std::move(text)] {
+        if (!box.reachable() || box.readOnly() || m_boxOpen)
             return;
-        int k = keyAscii;
-        s.Form_KeyPress(k);
-        if (k != 0)
-            keyToControl(s, k);
+        Screen& s = box.screen();
+        const std::string old = box.text();
+        if (text == old)
+            return;
+        const bool appended = text.size() > old.size() && text.compare(0, old.size(), old) == 0;
+        std::string shorter = old;
+        dropLastChar(shorter);
+        if (!appended && text != shorter) {
+            box.setText(text); // a paste, or an edit in the middle: no keys to it
+            return;
+        }
+        activateNow(s);
+        s.giveFocus(&box);
+        if (!appended) {
+            keyNow(s, 8);
+            return;
+        }
+        // Each character as its own key; a handler may move the focus or close the screen meanwhile.
+        const std::string added = text.substr(old.size());
+        for (std::size_t at = 0; at < added.size();) {
+            const auto c = nextChar(added, at);
+            if (!c || !takesKeys(s))
+                break;
+            keyNow(s, static_cast<int>(*c));
+        }
     });
 }
 
@@ -288,6 +322,14 @@ void Program::close(Screen& s) {
         activateNow(s);
         if (back->Click)
             back->Click();
+    });
+}
+
+void Program::displayChanged() {
+    dispatch([this] {
+        for (auto& [n, s] : m_screens)
+            if (s->m_centred)
+                s->centre();
     });
 }
 

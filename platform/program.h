@@ -75,12 +75,19 @@ public:
     void arrow(Screen& s, Direction d);
     // The child edited a text box's text (typed, deleted, pasted).
     void edit(TextBox& box, std::string text);
+    // The same from a keyboard that sends no keys of its own (a tablet's on-screen keyboard): what
+    // was typed at the end reaches the screen's KeyPress and the box character by character, as keys
+    // on a keyboard would; one character taken off the end is Backspace; anything else is an edit.
+    void typed(TextBox& box, std::string text);
     void tick(Timer& t);
     // The window's close box.
     void close(Screen& s);
     bool closable(Screen& s);
     // The child moves to another screen of this program.
     void activate(Screen& s);
+    // The display's size changed (a tablet turned, a browser window resized): every screen that
+    // stands in the middle of the display is centred again.
+    void displayChanged();
     // The child put the keyboard focus on a control (with the mouse, say); no event runs.
     void focusTo(Control& c);
 
@@ -111,6 +118,7 @@ private:
     void dispatch(std::function<void()> run);
     void collect();
     void keyToControl(Screen& s, int keyAscii);
+    void keyNow(Screen& s, int keyAscii);
     void activateNow(Screen& s);
     void becomeActive(Screen& s);
     bool takesKeys(const Screen& s) const;

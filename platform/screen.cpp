@@ -21,7 +21,7 @@ struct Box : Control::Bounds {
 } // namespace
 
 Screen::Screen(Program& program, std::string name, ScreenDesign d)
-    : m_program(program), m_name(std::move(name)), m_caption(std::move(d.caption)),
+    : m_program(program), m_name(std::move(name)), m_centred(d.centred), m_caption(std::move(d.caption)),
       m_accessibleName(std::move(d.accessibleName)), m_back(d.back), m_width(d.width), m_height(d.height) {
     if (d.centred) {
         const Metrics& m = m_program.metrics();

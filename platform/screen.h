@@ -145,6 +145,7 @@ private:
     bool m_alive = true;
     bool m_visible = false;
     bool m_enabled = true;
+    bool m_centred;
     std::string m_caption;
     std::string m_accessibleName;
     Color m_back;

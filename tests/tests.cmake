@@ -86,7 +86,8 @@ add_test(NAME sources-carry-their-licence COMMAND ${CMAKE_SOURCE_DIR}/scripts/sp
 
 # Without a display it can reach, or on a platform that shows no windows, the program says why and
 # exits with status 1 instead of aborting in Qt; on Xvfb it opens its window.
-foreach(case IN ITEMS no-display unreachable-display wayland-session offscreen minimal fallback xvfb)
+foreach(case IN ITEMS no-display unreachable-display wayland-session offscreen minimal platform-option
+                       display-option fallback xvfb)
     add_test(NAME "desktop/${case}"
         COMMAND sh ${CMAKE_SOURCE_DIR}/tests/app/desktop.sh ${case} $<TARGET_FILE:maaltafels>)
 endforeach()

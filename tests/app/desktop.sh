@@ -10,11 +10,13 @@ program=$2
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 
-# A clean slate: none of the caller's display, platform or session. A program that runs on
-# invisibly is stopped after 20 s (status 124).
+# run [VAR=VALUE...]: the program with its arguments in $args, on a clean slate: none of the
+# caller's display, platform or session. One that runs on invisibly is stopped after 20 s.
+args=
 run() {
+    # shellcheck disable=SC2086 # $args is split into arguments on purpose
     timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u WAYLAND_SOCKET -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
-        "$@" "$program" >"$out" 2>&1
+        "$@" "$program" $args >"$out" 2>&1
     status=$?
 }
 
@@ -61,6 +63,16 @@ wayland-session)
 offscreen | minimal)
     run QT_QPA_PLATFORM=$case_
     expect "maaltafels: QT_QPA_PLATFORM=$case_ shows no windows; start the program without it"
+    ;;
+platform-option)
+    # Qt's own option wins over the environment, with one dash or two.
+    args="--platform minimal" run QT_QPA_PLATFORM=xcb DISPLAY=:9999
+    expect "maaltafels: -platform minimal shows no windows; start the program without it"
+    ;;
+display-option)
+    args="-display :9999" run DISPLAY=:9998
+    expect "maaltafels: geen scherm gevonden \(-display :9999 is niet bereikbaar\)$nl_tail" \
+           "maaltafels: no display found \(-display :9999 cannot be reached\)$en_tail"
     ;;
 fallback)
     # Qt falls back to the next platform in the list when X cannot be reached: here, offscreen.

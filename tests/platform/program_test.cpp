@@ -382,4 +382,70 @@ TEST(RandomTest, QueuedValuesFirstThenASeededGenerator) {
     }
 }
 
+// A screen that writes down every key its KeyPress sees, and swallows "x".
+class Keys : public Screen {
+public:
+    explicit Keys(Program& p) : Screen(p, "keys", {.width = 3000, .height = 2000}) {
+        box.Change = [this] { log.push_back("change " + box.text()); };
+    }
+    void Form_KeyPress(int& k) override {
+        log.push_back("key " + std::to_string(k));
+        if (k == 'x')
+            k = 0;
+    }
+    TextBox box{*this, "box", {}};
+    TextBox other{*this, "other", {.top = 500}};
+    std::vector<std::string> log;
+};
+
+// A tablet's on-screen keyboard edits the box and sends no keys: what it typed at the end reaches
+// the screen as keys would, one character at a time.
+TEST_F(ProgramTest, TypingWithoutKeysReachesKeyPressAsKeysDo) {
+    program.define("keys", [](Program& p) { return std::make_unique<Keys>(p); });
+    auto& k = program.use<Keys>("keys");
+    k.show();
+    k.other.setFocus();
+    program.typed(k.box, "12");
+    EXPECT_EQ(k.log, (std::vector<std::string>{"key 49", "change 1", "key 50", "change 12"}));
+    EXPECT_EQ(k.focus(), &k.box) << "the box typed into has the focus";
+    k.log.clear();
+    program.typed(k.box, "12x3");
+    EXPECT_EQ(k.box.text(), "123") << "a swallowed key is not typed";
+    EXPECT_EQ(k.log, (std::vector<std::string>{"key 120", "key 51", "change 123"}));
+    k.log.clear();
+    program.typed(k.box, "12");
+    EXPECT_EQ(k.log, (std::vector<std::string>{"key 8", "change 12"})) << "one taken off the end: Backspace";
+    k.log.clear();
+    program.typed(k.box, "7");
+    EXPECT_EQ(k.log, (std::vector<std::string>{"change 7"})) << "anything else is an edit, no keys";
+    k.log.clear();
+    program.typed(k.box, "7");
+    EXPECT_TRUE(k.log.empty());
+}
+
+// The display changed size (a tablet turned): every screen that stands in the middle of it is
+// centred again, on the new size.
+TEST(Display, ScreensCentreAgainWhenItChanges) {
+    struct Turning final : Metrics {
+        int width = 1024 * 15, height = 768 * 15;
+        int displayWidth() const override { return width; }
+        int displayHeight() const override { return height; }
+        int textWidth(const std::string&, const Font&) const override { return 0; }
+        int twipsPerPixel() const override { return 15; }
+    } metrics;
+    VirtualClock clock;
+    RecordingMessageBox box;
+    Random random;
+    std::vector<std::string> log;
+    Program program({clock, box, random, metrics});
+    program.define("probe", [&](Program& p) { return std::make_unique<Probe>(p, log); });
+    Screen& p = program.use("probe");
+    p.show();
+    EXPECT_EQ(p.left(), (1024 * 15 - 3000) / 2);
+    std::swap(metrics.width, metrics.height);
+    program.displayChanged();
+    EXPECT_EQ(p.left(), (768 * 15 - 3000) / 2);
+    EXPECT_EQ(p.top(), (1024 * 15 - 2000) / 2);
+}
+
 } // namespace

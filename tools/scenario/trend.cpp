@@ -2,38 +2,36 @@
 #include "tools/scenario/trend.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace scenario {
 
 MemoryTrend memoryTrend(const std::vector<MemorySample>& samples, long long inputs, double warmUp) {
     const double start = std::max(warmUp * static_cast<double>(inputs), static_cast<double>(warmUpInputs));
-    double n = 0, sx = 0, sy = 0, first = 0, last = 0;
-    for (const MemorySample& s : samples)
-        if (s.inputs >= start) {
-            const double x = static_cast<double>(s.inputs);
-            first = n == 0 ? x : first;
-            last = x;
-            ++n;
-            sx += x;
-            sy += static_cast<double>(s.kb);
-        }
+    std::vector<MemorySample> past;
+    std::copy_if(samples.begin(), samples.end(), std::back_inserter(past),
+                 [&](const MemorySample& s) { return static_cast<double>(s.inputs) >= start; });
     MemoryTrend trend;
-    trend.samples = static_cast<std::size_t>(n);
-    if (n == 0)
+    trend.samples = past.size();
+    if (past.empty())
         return trend;
-    // Centred sums, so that a million inputs squared does not swallow the kilobytes.
-    const double mx = sx / n, my = sy / n;
+    const double n = static_cast<double>(past.size());
+    double mx = 0, my = 0;
+    for (const MemorySample& s : past) {
+        mx += static_cast<double>(s.inputs) / n;
+        my += static_cast<double>(s.kb) / n;
+    }
+    // Sums about the means, so that a million inputs squared does not swallow the kilobytes.
     double sxx = 0, sxy = 0;
-    for (const MemorySample& s : samples)
-        if (s.inputs >= start) {
-            const double dx = static_cast<double>(s.inputs) - mx;
-            sxx += dx * dx;
-            sxy += dx * (static_cast<double>(s.kb) - my);
-        }
+    for (const MemorySample& s : past) {
+        const double dx = static_cast<double>(s.inputs) - mx;
+        sxx += dx * dx;
+        sxy += dx * (static_cast<double>(s.kb) - my);
+    }
     const double slope = sxx > 0 ? sxy / sxx : 0;
     trend.kbPerMillion = slope * 1e6;
-    trend.fromKb = my + slope * (first - mx);
-    trend.toKb = my + slope * (last - mx);
+    trend.fromKb = my + slope * (static_cast<double>(past.front().inputs) - mx);
+    trend.toKb = my + slope * (static_cast<double>(past.back().inputs) - mx);
     return trend;
 }
 
