@@ -224,6 +224,8 @@ void WebBinding::makeElement(Control& c, Window& w) {
         for (int i = 1; i <= bar.panelCount(); ++i) {
             e.panels.push_back(m_next++);
             m_page.create(e.panels.back(), Page::Tag::StatusPanel, e.id);
+            // The mouse on a panel is on the bar.
+            m_controlOf[e.panels.back()] = &c;
         }
     }
     if (c.kind() == Kind::MenuItem)
@@ -536,6 +538,8 @@ void WebBinding::screenDestroyed(Screen& s) {
         if (e == m_elements.end())
             continue;
         m_controlOf.erase(e->second.id);
+        for (const Page::Id panel : e->second.panels)
+            m_controlOf.erase(panel);
         if (m_focused == e->second.id)
             m_focused = 0;
         m_elements.erase(e);

@@ -85,6 +85,16 @@ public:
         (void)text;
         return std::nullopt;
     }
+    // Why the child's mouse cannot get at the control in the view now (something in front of
+    // it), if it cannot; such a click or hover is refused.
+    virtual std::optional<std::string> covered(const mt::Control& c) const {
+        (void)c;
+        return std::nullopt;
+    }
+    virtual std::optional<std::string> covered(const mt::Screen& s) const {
+        (void)s;
+        return std::nullopt;
+    }
 };
 
 // No view at all: every input goes straight into the program's dispatcher.

@@ -295,17 +295,24 @@ std::optional<std::string> Run::act(const Line& l, std::size_t at) {
             fail(arg(1) + " cannot be clicked");
         if (auto why = unreachable(c); !why.empty())
             return why;
+        if (auto why = m_driver->covered(c))
+            return *why;
         m_driver->click(c);
     } else if (cmd == "hover") {
         const std::string& target = arg(1);
         if (target.find('.') == std::string::npos) {
-            m_driver->hover(screen(target));
+            mt::Screen& s = screen(target);
+            if (auto why = m_driver->covered(s))
+                return *why;
+            m_driver->hover(s);
         } else {
             mt::Control& c = control(target);
             if (c.kind() == mt::Kind::Timer || c.kind() == mt::Kind::MenuItem || c.kind() == mt::Kind::Menu)
                 fail(target + " cannot be hovered");
             if (auto why = unreachable(c); !why.empty())
                 return why;
+            if (auto why = m_driver->covered(c))
+                return *why;
             m_driver->hover(c);
         }
     } else if (cmd == "type" || cmd == "settext") {

@@ -2,6 +2,7 @@
 #include "tools/scenario/webdriver.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <emscripten.h>
 
 #include "platform/text.h"
@@ -24,6 +25,20 @@ EM_JS(void, page_input, (const char* request, char* answer, int size), {
         });
     });
 });
+EM_JS(char*, page_covered, (int id, int window), {
+    const why = window ? Module.scenarioPage.windowCovered(id) : Module.scenarioPage.covered(id);
+    return why ? allocateUTF8(why) : 0;
+});
+
+// Why the page says the mouse cannot get there, if it cannot.
+std::optional<std::string> coveredIn(mt::web::Page::Id id, bool window, const std::string& what) {
+    char* why = page_covered(id, window ? 1 : 0);
+    if (!why)
+        return std::nullopt;
+    std::string out = what + ": " + why;
+    std::free(why);
+    return out;
+}
 EM_JS(void, journal_op, (const char* op, const char* line),
       { Module.scenarioPage.journal(UTF8ToString(op), UTF8ToString(line)); });
 
@@ -219,6 +234,12 @@ public:
         if (code == 8 || code == 9 || code == 13 || code == 27 || mt::typable(code))
             return std::nullopt;
         return "no key on a keyboard types character code " + std::to_string(code);
+    }
+    std::optional<std::string> covered(const mt::Control& c) const override {
+        return coveredIn(element(c), false, scenario::pathOf(c));
+    }
+    std::optional<std::string> covered(const mt::Screen& s) const override {
+        return coveredIn(window(s), true, s.name());
     }
     std::optional<std::string> cannotPaste(const std::string& text) const override {
         if (text.find_first_of("\r\n") == std::string::npos)

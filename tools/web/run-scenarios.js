@@ -41,8 +41,10 @@ for (let i = 0; i < args.length; ++i) {
     else if (args[i].startsWith('--')) options.push(args[i]);
     else files.push(path.resolve(args[i]));
 }
-const shotsAt = options.indexOf('--shots');
-if (shotsAt >= 0) options[shotsAt + 1] = path.resolve(options[shotsAt + 1]);
+for (const option of ['--shots', '--replay']) {
+    const at = options.indexOf(option);
+    if (at >= 0) options[at + 1] = path.resolve(options[at + 1]);
+}
 
 function keyEvent(type, req, modifiers) {
     const e = {type, key: req.key, code: req.code, windowsVirtualKeyCode: req.keyCode,
@@ -142,7 +144,15 @@ async function run(page, argv, texts) {
     try {
         if (walking) {
             const page = await openPage(browser, journal, console.log);
+            // A failure's scenario, written in the page's own files, goes to the disk.
+            const replay = options.includes('--replay') ? options[options.indexOf('--replay') + 1] : null;
+            if (replay) await page.evaluate(dir => Module.FS.mkdirTree(dir), path.dirname(replay));
             const r = await run(page, ['--web', ...options], []);
+            if (replay && r.error === undefined) {
+                const text = await page.evaluate(f => Module.FS.analyzePath(f).exists ? Module.FS.readFile(f, {encoding: 'utf8'})
+                                                                                   : null, replay);
+                if (text !== null) fs.writeFileSync(replay, text);
+            }
             if (r.error !== undefined) {
                 const seed = options[options.indexOf('--seed') + 1];
                 console.log(`walk: seed ${seed} crashed the page (${r.error}); the walk's lines so far:`);

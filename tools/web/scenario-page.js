@@ -28,12 +28,12 @@ Module.scenarioPage = (function () {
     // Where the mouse lands on the element (a control, or a part of one such as a close box or a
     // menu's title): in it, with no other control in between; or on what holds it when the mouse
     // passes through it (a text box that only shows), as a click there reaches the holder.
+    const controlOf = e => e.closest('[data-name], .win');
     const owns = el => {
-        const own = el.closest('[data-id]');
+        const own = controlOf(el);
         const holder = getComputedStyle(el).pointerEvents === 'none' && el.parentElement
-                           ? el.parentElement.closest('[data-id]') : null;
-        return hit => !!hit && ((el.contains(hit) && hit.closest('[data-id]') === own) ||
-                                (!!holder && hit.closest('[data-id]') === holder));
+                           ? controlOf(el.parentElement) : null;
+        return hit => !!hit && ((el.contains(hit) && controlOf(hit) === own) || (!!holder && controlOf(hit) === holder));
     };
 
     // While the runner waits for an input (ASYNCIFY), its stack is put aside; the page's own calls
@@ -64,18 +64,39 @@ Module.scenarioPage = (function () {
     // A point of the element where the mouse lands on it and on nothing in front of it: the centre
     // if it can, else the first of a grid over it.
     function spot(el, test) {
+        return spotWhere(el, p => test(document.elementFromPoint(p.x, p.y)));
+    }
+    function spotWhere(el, test) {
         const r = el.getBoundingClientRect();
         const at = (fx, fy) => ({x: Math.round(r.left + r.width * fx), y: Math.round(r.top + r.height * fy)});
         const tries = [at(0.5, 0.5)];
         for (let fy = 0.1; fy < 1; fy += 0.2)
             for (let fx = 0.1; fx < 1; fx += 0.2) tries.push(at(fx, fy));
-        return tries.find(p => test(document.elementFromPoint(p.x, p.y))) || null;
+        return tries.find(test) || null;
     }
 
     async function press(at, what) {
         const before = count('mouseup');
         await window.mtInput({type: 'click', x: at.x, y: at.y});
         return until(() => count('mouseup') > before, what);
+    }
+
+    // Why the mouse cannot get at the element, bringing its window to the front first if it must;
+    // '' when it can. Reads the page only.
+    function covered(id) {
+        let el = element(id);
+        if (!el) return 'it has no element in the page';
+        // A menu entry is reached through its menu's title.
+        if (el.classList.contains('mi')) el = el.closest('.menu').querySelector('.mt');
+        const test = owns(el);
+        if (spot(el, test)) return '';
+        const win = el.closest('.win');
+        const r = el.getBoundingClientRect();
+        const inFront = describe(document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2));
+        // Of what is at a point, what its own window shows there.
+        const ownAt = p => document.elementsFromPoint(p.x, p.y).find(h => win && win.contains(h));
+        if (!win || !spotWhere(el, p => test(ownAt(p)))) return inFront + ' is in front of it';
+        return titleSpot(win) ? '' : `${inFront} is in front of it and of the title bar of ${win.dataset.screen}`;
     }
 
     // The child brings a window to the front by its title bar.
@@ -114,11 +135,20 @@ Module.scenarioPage = (function () {
         return until(() => count('mousemove') > before, what);
     }
 
+    // A bare spot of the window, where the mouse is on the window itself.
+    function bareSpot(win) {
+        const client = win && win.querySelector('.client');
+        return client && spot(client, hit => hit === client);
+    }
+    function windowCovered(id) {
+        const win = windowOf(id);
+        return bareSpot(win) ? '' : 'no bare spot of it is in front';
+    }
+
     async function hover(req) {
         if (req.window) {
             const win = windowOf(req.window);
-            const client = win && win.querySelector('.client');
-            const at = client && spot(client, hit => hit === client);
+            const at = bareSpot(win);
             return at ? move(at, 'the mouse over ' + win.dataset.screen)
                       : `${describe(win)} has no bare spot for the mouse`;
         }
@@ -188,5 +218,5 @@ Module.scenarioPage = (function () {
     // An input that failed outside the page is a failure of the scenario, not a hang.
     const answer = req => give(req).catch(e => 'the input failed: ' + (e && e.message));
 
-    return {give: answer, journal};
+    return {give: answer, journal, covered, windowCovered};
 })();
