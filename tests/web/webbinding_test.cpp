@@ -377,8 +377,10 @@ TEST(WebBinding, StatusBarPanelsAndTheirTexts) {
     auto& bar = t.of(about.StatusBar1);
     std::vector<RecordingPage::Element*> panels;
     for (auto& [id, e] : t.page.els)
-        if (e.parent == t.web.element(about.StatusBar1) && e.tag == Page::Tag::StatusPanel)
+        if (e.parent == t.web.element(about.StatusBar1) && e.tag == Page::Tag::StatusPanel) {
             panels.push_back(&e);
+            EXPECT_EQ(t.web.control(id), &about.StatusBar1) << "the mouse on a panel is on the bar";
+        }
     ASSERT_EQ(panels.size(), std::size_t(about.StatusBar1.panelCount()));
     EXPECT_EQ(bar.tag, Page::Tag::StatusBar);
     EXPECT_EQ(panels[2]->attr["data-clock"], "date");
