@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages needed to build, test, benchmark and package Maaltafels.
 # When everything is there it prints one line and returns at once. With --web: what the browser
-# build and its tests need (emscripten, Chromium, the font tools, npm).
+# build and its tests need (emscripten, Chromium, the font and icon tools, npm).
 set -euo pipefail
 
 packages=(
@@ -16,7 +16,8 @@ packages=(
 )
 
 if [[ "${1:-}" == "--web" ]]; then
-    packages=(cmake ninja-build emscripten chromium woff2 python3-fonttools fonts-comic-neue fonts-liberation2)
+    packages=(cmake ninja-build emscripten chromium woff2 python3-fonttools fonts-comic-neue fonts-liberation2
+              librsvg2-bin)
     # Debian's npm, unless a node of another origin brought its own.
     command -v npm >/dev/null 2>&1 || packages+=(npm)
 fi

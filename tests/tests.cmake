@@ -112,3 +112,13 @@ if(MAALTAFELS_TEST_LEAK)
             ENVIRONMENT "ASAN_OPTIONS=quarantine_size_mb=0:thread_local_quarantine_size_kb=0")
     endforeach()
 endif()
+
+# The page on an emulated tablet (touch, turning, on-screen keyboards, a hidden tab) and the hosted
+# site offline, in headless Chromium, once `make web` has built them; skipped until then.
+find_program(NODE_PROGRAM node)
+if(NODE_PROGRAM)
+    add_test(NAME web-tablet
+        COMMAND ${NODE_PROGRAM} ${CMAKE_SOURCE_DIR}/tests/web/tablet.js ${CMAKE_SOURCE_DIR}/build/web/maaltafels.html)
+    add_test(NAME web-offline COMMAND ${NODE_PROGRAM} ${CMAKE_SOURCE_DIR}/tests/web/offline.js ${CMAKE_SOURCE_DIR}/build/web)
+    set_tests_properties(web-tablet web-offline PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300)
+endif()

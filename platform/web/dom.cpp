@@ -47,6 +47,7 @@ int size(std::string_view s) {
 
 mt::web::WebBinding* pageBinding = nullptr;
 mt::web::WebClock* pageClock = nullptr;
+mt::web::WebMetrics* pageMetrics = nullptr;
 
 } // namespace
 
@@ -152,14 +153,16 @@ int WebMetrics::twipsPerPixel() const {
     return std::max(1, int(std::lround(15 / m_zoom)));
 }
 
-void connect(WebBinding& b, WebClock& c) {
+void connect(WebBinding& b, WebClock& c, WebMetrics& m) {
     pageBinding = &b;
     pageClock = &c;
+    pageMetrics = &m;
 }
 
 void connect(WebBinding* binding) {
     pageBinding = binding;
     pageClock = nullptr;
+    pageMetrics = nullptr;
 }
 
 } // namespace mt::web
@@ -190,6 +193,19 @@ EMSCRIPTEN_KEEPALIVE void mt_focused(int id) {
 EMSCRIPTEN_KEEPALIVE void mt_edited(int id, const char* text) {
     if (pageBinding)
         pageBinding->edited(id, text);
+}
+// An edit that no key of the page's brought: an on-screen keyboard's.
+EMSCRIPTEN_KEEPALIVE void mt_typed(int id, const char* text) {
+    if (pageBinding)
+        pageBinding->typed(id, text);
+}
+// The viewport's new size, in pixels, once a resize or a turn is over.
+EMSCRIPTEN_KEEPALIVE void mt_viewport(int width, int height) {
+    if (!pageBinding || !pageMetrics)
+        return;
+    const double zoom = mt::web::viewportZoom(width, height);
+    pageMetrics->setZoom(zoom);
+    pageBinding->viewportChanged(zoom, width, height);
 }
 // modifiers: 1 shift, 2 ctrl, 4 alt, 8 meta. Returns 1 when the page must not act on the key too.
 EMSCRIPTEN_KEEPALIVE int mt_key(const char* key, int modifiers) {

@@ -61,6 +61,7 @@ public:
 class WebMetrics final : public Metrics {
 public:
     WebMetrics(Page& page, double zoom) : m_page(page), m_zoom(zoom) {}
+    void setZoom(double zoom) { m_zoom = zoom; }
     int displayWidth() const override;
     int displayHeight() const override;
     int textWidth(const std::string& text, const Font& font) const override;
@@ -71,9 +72,10 @@ private:
     double m_zoom;
 };
 
-// From now on the page's input and ticks go to this binding and clock.
-void connect(WebBinding& binding, WebClock& clock);
-// The page's input only, to this binding (none: nullptr); a test run keeps its own clock.
+// From now on the page's input and ticks go to this binding and clock; a new viewport size goes to
+// the binding and the metrics.
+void connect(WebBinding& binding, WebClock& clock, WebMetrics& metrics);
+// The page's input only, to this binding (none: nullptr); a test run keeps its own clock and metrics.
 void connect(WebBinding* binding);
 
 } // namespace mt::web

@@ -282,8 +282,8 @@ Module.page = (function () {
         // Timers on the browser's clock: due at start + k * interval, never drifting; a tick that
         // comes more than a whole interval late lets the missed ones go.
         startTimer(handle, interval) {
-            const t = {interval, next: performance.now() + interval, id: 0};
-            const fire = () => {
+            const t = {interval, next: performance.now() + interval, id: 0, fire: null};
+            const fire = t.fire = () => {
                 const now = performance.now();
                 do t.next += t.interval; while (t.next <= now);
                 t.id = setTimeout(fire, t.next - now);
@@ -375,13 +375,13 @@ Module.page = (function () {
     let swallowKeyUp = false;
 
     function listen() {
-        window.addEventListener('resize', () => { viewport = null; });
+        listenForPointers();
+        listenForTyping();
+        listenForViewport();
+        listenForVisibility();
         desk.addEventListener('mousedown', e => {
-            if (e.button !== 0) return;
-            const win = windowOf(e.target);
-            if (win) call('_mt_pointer_down', win);
             // The focus stays where the program has it; a text box takes its caret from the click.
-            if (!(e.target instanceof HTMLInputElement)) e.preventDefault();
+            if (e.button === 0 && !(e.target instanceof HTMLInputElement)) e.preventDefault();
         });
         desk.addEventListener('click', e => {
             const t = e.target;
@@ -403,14 +403,6 @@ Module.page = (function () {
             closeMenus();
             const id = idOf(t);
             if (id && !windows.has(id)) call('_mt_click', id);
-        });
-        desk.addEventListener('mousemove', e => {
-            const id = idOf(e.target);
-            if (id) call('_mt_pointer_move', id);
-        });
-        desk.addEventListener('input', e => {
-            const id = idOf(e.target);
-            if (id) callText('mt_edited', null, ['number', 'string'], [id, e.target.value]);
         });
         desk.addEventListener('focusin', e => {
             const id = idOf(e.target);
@@ -434,6 +426,125 @@ Module.page = (function () {
             if (swallowKeyUp && e.key === ' ') {
                 e.preventDefault();
                 swallowKeyUp = false;
+            }
+        });
+    }
+
+    // ---- Tablets and small windows: touch, on-screen keyboards, a turning viewport, a hidden tab ----
+
+    function pointerMove(e) {
+        const id = idOf(e.target);
+        if (id) call('_mt_pointer_move', id);
+    }
+
+    // Every control by a finger or a pen as by the mouse: the click that follows a tap does the
+    // rest. A finger does not hover, so where it lands counts as where the pointer went (the
+    // drill's hints come up as its button is tapped).
+    function listenForPointers() {
+        desk.addEventListener('pointerdown', e => {
+            if (!e.isPrimary || e.button > 0) return;
+            if (e.pointerType !== 'mouse') pointerMove(e);
+            const win = windowOf(e.target);
+            if (win) call('_mt_pointer_down', win);
+        });
+        desk.addEventListener('pointermove', pointerMove);
+        // A long press brings up no menu of the browser's; a text box keeps its own.
+        desk.addEventListener('contextmenu', e => {
+            if (!(e.target instanceof HTMLInputElement)) e.preventDefault();
+        });
+        // Safari shows :active, the pressed button, only on pages that listen to touches.
+        desk.addEventListener('touchstart', () => {}, {passive: true});
+    }
+
+    // A key that types (the keydown the program saw through mt_key) brings its own text edit, which
+    // goes to the program as an edit. An edit that no such key brought comes from a keyboard that
+    // sends no keys: a tablet's on-screen keyboard (key "Unidentified", code 229), text inserted,
+    // a word composed. That one goes through mt_typed, so that each character reaches the screen's
+    // KeyPress as a key would; the box then shows the model's text.
+    let keyTypes = false;
+    function listenForTyping() {
+        document.addEventListener('keydown', e => {
+            keyTypes = !e.isComposing && e.keyCode !== 229 && (e.key.length === 1 || e.key === 'Backspace' ||
+                                                               e.key === 'Delete');
+        }, true);
+        document.addEventListener('keyup', () => { keyTypes = false; }, true);
+        const send = (box, entry) => {
+            const id = idOf(box);
+            if (id) callText(entry, null, ['number', 'string'], [id, box.value]);
+        };
+        desk.addEventListener('input', e => {
+            if (e.isComposing) return; // the composed word comes whole, at compositionend
+            send(e.target, keyTypes ? 'mt_edited' : 'mt_typed');
+            keyTypes = false;
+        });
+        desk.addEventListener('compositionend', e => send(e.target, 'mt_typed'));
+    }
+
+    // The zoom follows the viewport and centred screens centre again, once per frame however many
+    // resize events a turn or a drag brings; while a message box waits, once it is closed.
+    let relayoutDue = false;
+    function relayout() {
+        if (asleep) {
+            setTimeout(relayout, 100);
+            return;
+        }
+        relayoutDue = false;
+        viewport = null;
+        call('_mt_viewport', page.viewportWidth(), page.viewportHeight());
+        keepTypingInView();
+    }
+
+    // An on-screen keyboard covers the bottom of the page without resizing it (the viewport meta's
+    // interactive-widget=resizes-visual keeps the zoom): the desk slides up until the box being
+    // typed into shows above the keyboard, and back down when the keyboard goes.
+    let lifted = 0;
+    function keepTypingInView() {
+        const vv = window.visualViewport, box = document.activeElement;
+        if (!vv || (!lifted && vv.height >= window.innerHeight)) return; // no keyboard: no layout read
+        let lift = 0;
+        if (box instanceof HTMLInputElement && desk.contains(box)) {
+            const r = box.getBoundingClientRect();
+            const top = r.top + lifted, bottom = r.bottom + lifted; // where it stands unlifted
+            lift = Math.max(0, Math.min(Math.ceil(bottom + 8 - (vv.offsetTop + vv.height)), top - vv.offsetTop));
+        }
+        if (lift !== lifted) {
+            lifted = lift;
+            desk.style.transform = lift ? `translateY(${-lift}px)` : '';
+        }
+    }
+
+    function listenForViewport() {
+        window.addEventListener('resize', () => {
+            viewport = null;
+            if (relayoutDue) return;
+            relayoutDue = true;
+            requestAnimationFrame(relayout);
+        });
+        if (window.visualViewport) {
+            visualViewport.addEventListener('resize', keepTypingInView);
+            visualViewport.addEventListener('scroll', keepTypingInView);
+        }
+        desk.addEventListener('focusin', keepTypingInView);
+    }
+
+    // A hidden tab stands still, as a run does behind the red light: no ticks, no CPU. A countdown
+    // that went on unseen would judge the child on time they did not have, and a hidden tab's
+    // timers come late or not at all anyway. Back in view, each timer goes on with what was left of
+    // its interval.
+    let hiddenAt = null;
+    function listenForVisibility() {
+        document.addEventListener('visibilitychange', () => {
+            const now = performance.now();
+            if (document.hidden && hiddenAt === null) {
+                hiddenAt = now;
+                for (const t of timers.values()) clearTimeout(t.id);
+            } else if (!document.hidden && hiddenAt !== null) {
+                for (const t of timers.values()) {
+                    clearTimeout(t.id); // one started while hidden keeps a single schedule
+                    t.next += now - hiddenAt;
+                    t.id = setTimeout(t.fire, Math.max(0, t.next - now));
+                }
+                hiddenAt = null;
             }
         });
     }

@@ -49,4 +49,18 @@ function(add_web_program target dir name)
 endfunction()
 
 add_web_program(maaltafels-web ${CMAKE_BINARY_DIR} maaltafels -sSINGLE_FILE=1)
-add_web_program(maaltafels-site ${CMAKE_BINARY_DIR}/site index)
+add_web_program(maaltafels-site ${CMAKE_BINARY_DIR}/site index "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/platform/web/offline.js")
+
+# The site is an app to install that starts offline: icons, manifest and a service worker that keeps
+# every file of this build.
+find_program(RSVG_CONVERT rsvg-convert PATHS /usr/bin NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(OFFLINE_SOURCES ${CMAKE_SOURCE_DIR}/platform/web/offline.js ${CMAKE_SOURCE_DIR}/platform/web/sw.js
+    ${CMAKE_SOURCE_DIR}/platform/web/manifest.webmanifest ${CMAKE_SOURCE_DIR}/tools/web/offline_site.py
+    ${CMAKE_SOURCE_DIR}/packaging/nl.maaltafels.Maaltafels.svg)
+set_property(TARGET maaltafels-site APPEND PROPERTY LINK_DEPENDS ${OFFLINE_SOURCES})
+add_custom_command(TARGET maaltafels-site POST_BUILD
+    COMMAND ${FONT_PYTHON} ${CMAKE_SOURCE_DIR}/tools/web/offline_site.py --site ${CMAKE_BINARY_DIR}/site
+            --icon ${CMAKE_SOURCE_DIR}/packaging/nl.maaltafels.Maaltafels.svg
+            --manifest ${CMAKE_SOURCE_DIR}/platform/web/manifest.webmanifest
+            --worker ${CMAKE_SOURCE_DIR}/platform/web/sw.js --rsvg ${RSVG_CONVERT}
+    COMMENT "Making the site an app that starts offline")

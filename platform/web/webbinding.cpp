@@ -9,6 +9,7 @@
 #include "platform/accessible.h"
 #include "platform/text.h"
 #include "platform/web/colour.h"
+#include "platform/zoom.h"
 
 namespace mt::web {
 
@@ -129,6 +130,10 @@ int keyCode(const std::string& key) {
 
 } // namespace
 
+double viewportZoom(int width, int height) {
+    return zoomFor(width, height, frameExtraWidth, frameExtraHeight);
+}
+
 WebBinding::WebBinding(Program& program, Page& page, Options options)
     : m_program(program), m_page(page), m_options(options) {
     m_program.addObserver(this);
@@ -234,6 +239,10 @@ void WebBinding::makeElement(Control& c, Window& w) {
     const bool readOnly = c.kind() == Kind::TextBox && static_cast<TextBox&>(c).readOnly();
     if (readOnly)
         m_page.attribute(e.id, "readonly", "readonly");
+    // Every box a child types into here takes a number (an answer, a count): a tablet shows its
+    // keyboard of digits for it.
+    else if (c.kind() == Kind::TextBox)
+        m_page.attribute(e.id, "inputmode", "numeric");
     // One style sheet per new element rather than a call per property: a screen of 300 controls
     // opens in one go.
     m_making = &e;
@@ -274,6 +283,7 @@ void WebBinding::applyGeometry(Control& c, Element& e) {
         e.placed = {x, y};
         setStyle(e, "left", pixels(x));
         setStyle(e, "top", pixels(y));
+        setStyle(e, "transform", ""); // placed anew at another zoom
     } else {
         const auto [x0, y0] = *e.placed;
         setStyle(e, "transform",
@@ -629,10 +639,20 @@ void WebBinding::closeBox(Page::Id window) {
 }
 
 void WebBinding::edited(Page::Id input, std::string text) {
+    textFromPage(input, std::move(text), &Program::edit);
+}
+
+void WebBinding::typed(Page::Id input, std::string text) {
+    textFromPage(input, std::move(text), &Program::typed);
+}
+
+void WebBinding::textFromPage(Page::Id input, std::string text,
+                              void (Program::*change)(TextBox&, std::string)) {
     Control* c = control(input);
     if (c && c->kind() == Kind::TextBox) {
-        m_program.edit(static_cast<TextBox&>(*c), std::move(text));
-        // Refused (the box went away meanwhile) or changed by its Change: the page shows the model.
+        (m_program.*change)(static_cast<TextBox&>(*c), std::move(text));
+        // Refused (the box went away meanwhile), cut by KeyPress or changed by its Change: the page
+        // shows the model.
         apply(*c, Prop::Text);
     }
 }
@@ -708,6 +728,21 @@ bool WebBinding::keyDown(const Key& k) {
     }
     // A text box types the key itself and reports the edit; elsewhere it does nothing.
     return !focus || focus->kind() != Kind::TextBox;
+}
+
+void WebBinding::viewportChanged(double zoom, int width, int height) {
+    const bool rezoom = zoom != m_options.zoom;
+    m_options = {.zoom = zoom, .workWidth = width, .workHeight = height};
+    if (rezoom)
+        for (auto& [id, c] : m_controlOf) {
+            Element& e = m_elements.at(c);
+            e.placed.reset();
+            apply(*c, Prop::Geometry);
+            apply(*c, Prop::Font);
+        }
+    for (auto& [id, s] : m_screenOf)
+        applyScreen(*s);
+    m_program.displayChanged();
 }
 
 } // namespace mt::web

@@ -18,6 +18,10 @@ inline constexpr int titleBarHeight = 24;
 inline constexpr int frameExtraWidth = 2 * windowBorder;
 inline constexpr int frameExtraHeight = 2 * windowBorder + titleBarHeight;
 
+// The zoom for a viewport of that many pixels: the desktop's rule, with the viewport as the work
+// area and the page's own window frame.
+double viewportZoom(int width, int height);
+
 // A key as the page reports it (KeyboardEvent.key and its modifiers).
 struct Key {
     std::string key; // "a", "7", "Enter", "Tab", "ArrowLeft", ...
@@ -54,10 +58,16 @@ public:
     void pointerDown(Page::Id id); // anywhere in a window: the child moves to that screen
     void closeBox(Page::Id window);
     void edited(Page::Id input, std::string text);
+    // The same from a keyboard that sends no keys (a tablet's): what was typed at the end goes to
+    // the screen as keys would. The box then shows the model's text, which KeyPress may have cut.
+    void typed(Page::Id input, std::string text);
     // The page moved its focus to an element itself (a screen reader, a click in a text box).
     void focused(Page::Id id);
     // True when the key was taken here: the page must not act on it as well.
     bool keyDown(const Key& k);
+    // The viewport changed size (a tablet turned, a window resized): every screen is drawn again at
+    // the new zoom, and the centred ones are centred again.
+    void viewportChanged(double zoom, int width, int height);
 
     void screenCreated(Screen& s) override;
     void screenChanged(Screen& s) override;
@@ -80,6 +90,7 @@ private:
     void applyScreen(Screen& s);
     void applyPanels(StatusBar& bar, Element& e);
     void setStyle(Element& e, const std::string& property, std::string value);
+    void textFromPage(Page::Id input, std::string text, void (Program::*change)(TextBox&, std::string));
     // The page's focus and top window follow the model's active screen and its focus.
     void syncFocus();
     Screen* keyScreen() const;

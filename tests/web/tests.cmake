@@ -57,7 +57,8 @@ file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/run-scenarios CONTENT
 exec node ${CMAKE_SOURCE_DIR}/tools/web/run-scenarios.js ${CMAKE_BINARY_DIR}/test/scenarios.html \"$@\"
 " FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-add_custom_target(web-tests DEPENDS unit-tests-node maaltafels-scenario-node scenario-page maaltafels-web)
+# The tests in build/test drive the one file and the site (tests/web/*.js).
+add_custom_target(web-tests DEPENDS unit-tests-node maaltafels-scenario-node scenario-page maaltafels-web maaltafels-site)
 
 enable_testing()
 find_program(NODE_PROGRAM node REQUIRED)

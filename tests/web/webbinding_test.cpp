@@ -298,6 +298,74 @@ TEST(WebBinding, TextBoxesTypeThemselvesAndShowTheModel) {
     EXPECT_EQ(t.of(drill.txtAntwoord).attr["value"], "");
 }
 
+// A screen that writes down the keys its KeyPress sees, and swallows "x".
+class Keys final : public mt::Screen {
+public:
+    explicit Keys(mt::Program& p) : Screen(p, "keys", {.width = 3000, .height = 2000}) {}
+    void Form_KeyPress(int& k) override {
+        keys += char(k);
+        if (k == 'x')
+            k = 0;
+    }
+    mt::TextBox box{*this, "box", {}};
+    std::string keys;
+};
+
+// An on-screen keyboard's text: each character through KeyPress as a key, and the page shows what
+// the model kept; an edit from keys the program saw already goes in as it is.
+TEST(WebBinding, TextFromAKeyboardWithoutKeysGoesThroughKeyPress) {
+    WebProgram t;
+    t.app.define("keys", [](mt::Program& p) { return std::make_unique<Keys>(p); });
+    auto& k = t.app.use<Keys>("keys");
+    k.show();
+    const auto box = t.web.element(k.box);
+    EXPECT_EQ(t.page.at(box).attr["inputmode"], "numeric") << "a box to type in asks for digits";
+    t.web.typed(box, "1x2");
+    EXPECT_EQ(k.keys, "1x2");
+    EXPECT_EQ(k.box.text(), "12");
+    EXPECT_EQ(t.page.at(box).attr["value"], "12") << "the page drops what KeyPress swallowed";
+    t.web.typed(box, "1");
+    EXPECT_EQ(k.keys, "1x2\b") << "one character less is a Backspace";
+    t.web.edited(box, "1x");
+    EXPECT_EQ(k.keys, "1x2\b") << "an edit does not go through KeyPress again";
+    EXPECT_EQ(k.box.text(), "1x");
+}
+
+// The viewport turned: every control placed anew at the new zoom, the falling problem moving on
+// from there, the windows kept inside the new viewport.
+TEST(WebBinding, AViewportOfAnotherSizeRedrawsAtItsZoom) {
+    WebProgram t;
+    t.app.click(t.app.frmmecenaat1().cmdkombinnen);
+    t.app.click(t.app.frmbasis().Command7);
+    t.app.click(t.app.frmSplash().cmdvervoer);
+    Tafels& drill = t.app.tafels(Level::E);
+    t.app.click(drill.cmdstarter(6));
+    t.clock.advance(300);
+    ASSERT_NE(t.of(drill.lblvalprobleem).style["transform"], "");
+
+    EXPECT_EQ(mt::web::viewportZoom(768, 1024), 0.95);
+    t.web.viewportChanged(0.95, 768, 1024);
+    auto& problem = t.of(drill.lblvalprobleem);
+    EXPECT_EQ(problem.style["left"], std::to_string(t.web.px(drill.lblvalprobleem.left())) + "px");
+    EXPECT_EQ(problem.style["top"], std::to_string(t.web.px(drill.lblvalprobleem.top())) + "px");
+    EXPECT_EQ(problem.style["transform"], "") << "placed where it stands now";
+    EXPECT_EQ(problem.style["font"], mt::web::WebBinding::cssFont(drill.lblvalprobleem.font(), 0.95));
+    EXPECT_EQ(t.of(drill).style["--cw"], std::to_string(t.web.px(drill.width())) + "px");
+    for (mt::Screen* s : {static_cast<mt::Screen*>(&t.app.mdiForm2()), static_cast<mt::Screen*>(&drill)}) {
+        const int left = std::stoi(t.of(*s).style["left"]), top = std::stoi(t.of(*s).style["top"]);
+        EXPECT_GE(left, 0) << s->name();
+        EXPECT_LE(left + t.web.px(s->width()) + mt::web::frameExtraWidth, 768) << s->name();
+        EXPECT_GE(top, 0) << s->name();
+        EXPECT_LE(top + t.web.px(s->height()) + mt::web::frameExtraHeight, 1024) << s->name();
+    }
+    const int top = drill.lblvalprobleem.top();
+    t.clock.advance(100);
+    ASSERT_GT(drill.lblvalprobleem.top(), top);
+    EXPECT_EQ(problem.style["transform"],
+              "translate(0px," + std::to_string(t.web.px(drill.lblvalprobleem.top()) - t.web.px(top)) + "px)")
+        << "and falls on from there";
+}
+
 // When a drill's run is over no button has the focus, so that a reflex Enter does nothing; an
 // arrow gives the focus back to a button, and the page shows it there.
 TEST(WebBinding, ArrowsWithoutFocusFindAButton) {
@@ -331,6 +399,7 @@ TEST(WebBinding, ReadOnlyBoxesOnlyShow) {
                 EXPECT_EQ(t.of(*c).attr["readonly"], only ? "readonly" : "") << name << "." << c->fullName();
                 EXPECT_EQ(t.of(*c).style["pointer-events"], only ? "none" : "")
                     << name << "." << c->fullName();
+                EXPECT_EQ(t.of(*c).attr["inputmode"], only ? "" : "numeric") << name << "." << c->fullName();
             }
     EXPECT_GE(readOnly, 100);
 }
