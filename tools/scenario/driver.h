@@ -85,6 +85,9 @@ public:
         (void)text;
         return std::nullopt;
     }
+    // The mouse resting on something; Shift+Tab and the arrows.
+    virtual std::optional<std::string> cannotHover() const { return std::nullopt; }
+    virtual std::optional<std::string> cannotFocusKey() const { return std::nullopt; }
     // Why the child's mouse cannot get at the control in the view now (something in front of
     // it), if it cannot; such a click or hover is refused.
     virtual std::optional<std::string> covered(const mt::Control& c) const {

@@ -25,9 +25,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE int mt_scenarios(const char* lines) {
         argv.push_back(a.data());
     argv.push_back(nullptr);
     const scenario::View page{.flag = "--web", .driver = scenario::pageDriver, .environment = {}};
-    const int status =
-        scenario::commandLine(static_cast<int>(args.size()), argv.data(),
-                              {.views = {page}, .forkWalks = false, .journal = &scenario::pageJournal()});
+    const scenario::View tablet{.flag = "--touch", .driver = scenario::tabletDriver, .environment = {}};
+    const int status = scenario::commandLine(
+        static_cast<int>(args.size()), argv.data(),
+        {.views = {page, tablet}, .forkWalks = false, .journal = &scenario::pageJournal()});
     std::cout.flush();
     return status;
 }

@@ -199,11 +199,15 @@ void Run::line(const Line& l) {
 std::optional<std::string> Run::inexpressible(const Line& l) const {
     const auto& w = l.words;
     const std::size_t at = w.size() > 2 && w[0] == "expect" && w[1] == "refused" ? 2 : 0;
+    if (w.size() > at && w[at] == "hover")
+        return m_driver->cannotHover();
     if (w.size() < at + 3)
         return std::nullopt;
     const std::string& cmd = w[at];
     const std::string& arg = w[at + 2];
-    if (cmd == "key" && !focusKeyNamed(arg) && mt::isNumeric(arg)) {
+    if (cmd == "key" && focusKeyNamed(arg)) {
+        return m_driver->cannotFocusKey();
+    } else if (cmd == "key" && mt::isNumeric(arg)) {
         const double code = number(arg);
         if (code >= 0 && code <= 0x10FFFF && code == static_cast<int>(code))
             return m_driver->cannotType(static_cast<char32_t>(code));

@@ -131,6 +131,8 @@ int arrowCode(mt::Direction d) {
 
 class Page final : public scenario::Driver {
 public:
+    explicit Page(bool touch) : m_touch(touch) {}
+
     void attach(Maaltafels& program) override {
         m_program = &program;
         // At zoom 1 on a viewport as large as the runner's display, each window stands where the
@@ -231,9 +233,23 @@ public:
     }
 
     std::optional<std::string> cannotType(char32_t code) const override {
-        if (code == 8 || code == 9 || code == 13 || code == 27 || mt::typable(code))
+        const bool control = code == 8 || code == 9 || code == 13 || code == 27;
+        if (m_touch && control)
+            return "a tablet's keyboard gives text, no key events: no key with character code " +
+                   std::to_string(code);
+        if (control || mt::typable(code))
             return std::nullopt;
         return "no key on a keyboard types character code " + std::to_string(code);
+    }
+    std::optional<std::string> cannotHover() const override {
+        if (m_touch)
+            return "nothing hovers on a touch screen";
+        return std::nullopt;
+    }
+    std::optional<std::string> cannotFocusKey() const override {
+        if (m_touch)
+            return "a tablet's keyboard has no Shift+Tab and no arrows";
+        return std::nullopt;
     }
     std::optional<std::string> covered(const mt::Control& c) const override {
         return coveredIn(element(c), false, scenario::pathOf(c));
@@ -242,6 +258,8 @@ public:
         return coveredIn(window(s), true, s.name());
     }
     std::optional<std::string> cannotPaste(const std::string& text) const override {
+        if (m_touch && text.empty())
+            return "emptying a text box takes Backspace, which a tablet's keyboard sends as no key event";
         if (text.find_first_of("\r\n") == std::string::npos)
             return std::nullopt;
         return "a text box in a browser drops line breaks, so no paste puts " + scenario::quote(text) +
@@ -272,6 +290,7 @@ private:
             scenario::fail(error);
     }
 
+    bool m_touch;
     mutable mt::web::DomPage m_page;
     std::unique_ptr<mt::web::WebBinding> m_binding;
     Maaltafels* m_program = nullptr;
@@ -289,7 +308,11 @@ public:
 namespace scenario {
 
 std::unique_ptr<Driver> pageDriver() {
-    return std::make_unique<Page>();
+    return std::make_unique<Page>(false);
+}
+
+std::unique_ptr<Driver> tabletDriver() {
+    return std::make_unique<Page>(true);
 }
 
 JournalSink& pageJournal() {

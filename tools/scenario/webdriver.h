@@ -13,6 +13,9 @@ namespace scenario {
 // outside the page through the DevTools protocol (tools/web/run-scenarios.js), and the page's
 // elements are read back to check them against the model. Only in the scenario page's build.
 std::unique_ptr<Driver> pageDriver();
+// The same on a tablet (the page emulates one): a click is a tap, typing is text from an on-screen
+// keyboard with no key events, and nothing hovers.
+std::unique_ptr<Driver> tabletDriver();
 
 // Where a walk in the page keeps its lines: outside the page, where a crash cannot reach them.
 JournalSink& pageJournal();

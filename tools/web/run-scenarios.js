@@ -12,7 +12,7 @@ const path = require('path');
 const SKIP = 77;
 const [pageFile, ...args] = process.argv.slice(2);
 if (!pageFile) {
-    console.error('usage: run-scenarios.js PAGE.html [--shots DIR] [--examples MARKDOWN]... FILE...\n' +
+    console.error('usage: run-scenarios.js PAGE.html [--touch] [--shots DIR] [--examples MARKDOWN]... FILE...\n' +
                   '       run-scenarios.js PAGE.html --walk [--seed N] [--events N] [--cover] [--replay FILE]');
     process.exit(2);
 }
@@ -31,6 +31,10 @@ const WIDTH = 1280, HEIGHT = 1024;
 const FILE_TIMEOUT_MS = 180000;
 
 const walking = args.includes('--walk');
+// --touch: an iPad on its side; its size in CSS pixels.
+const tablet = args.includes('--touch');
+const TABLET = {width: 1180, height: 820};
+const view = tablet ? '--touch' : '--web';
 // Options that take a value, and the files.
 const withValue = new Set(['--shots', '--examples', '--seed', '--events', '--episode', '--replay', '--max-trend',
                            '--memory-log']);
@@ -75,6 +79,14 @@ async function openPage(browser, journal, out) {
             await send('Input.dispatchMouseEvent', {type: 'mouseReleased', x: req.x, y: req.y, button: 'left',
                                                     buttons: 0, clickCount: 1});
             return '';
+        case 'tap':
+            await send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [{x: req.x, y: req.y}]});
+            await send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
+            return '';
+        case 'insert':
+            // An on-screen keyboard's text: no key events.
+            await send('Input.insertText', {text: req.text});
+            return '';
         case 'move':
             await send('Input.dispatchMouseEvent', {type: 'mouseMoved', x: req.x, y: req.y, button: 'none'});
             return '';
@@ -89,6 +101,12 @@ async function openPage(browser, journal, out) {
             return '';
         }
         case 'paste':
+            if (tablet) {
+                // Select all from the box's menu, then the keyboard's text.
+                await page.evaluate(id => document.querySelector(`[data-id="${id}"]`).select(), req.id);
+                await send('Input.insertText', {text: req.text});
+                return '';
+            }
             // All of the box's text selected, then replaced by the text, or deleted.
             await key({key: 'a', code: 'KeyA', text: '', keyCode: 65}, 2);
             if (req.text === '') await key({key: 'Delete', code: 'Delete', text: '', keyCode: 46});
@@ -104,6 +122,11 @@ async function openPage(browser, journal, out) {
         return `unknown input ${req.type}`;
     });
     await page.exposeFunction('mtJournal', (op, line) => journal[op](line));
+    if (tablet) {
+        await page.setViewport({width: TABLET.width, height: TABLET.height, isMobile: true, hasTouch: true,
+                                deviceScaleFactor: 2});
+        await page.evaluateOnNewDocument(() => { window.mtTablet = true; });
+    }
     await page.goto('file://' + path.resolve(pageFile));
     await page.waitForFunction(() => typeof Module !== 'undefined' && Module.calledRun === true);
     return page;
@@ -147,7 +170,7 @@ async function run(page, argv, texts) {
             // A failure's scenario, written in the page's own files, goes to the disk.
             const replay = options.includes('--replay') ? options[options.indexOf('--replay') + 1] : null;
             if (replay) await page.evaluate(dir => Module.FS.mkdirTree(dir), path.dirname(replay));
-            const r = await run(page, ['--web', ...options], []);
+            const r = await run(page, [view, ...options.filter(o => o !== '--touch')], []);
             if (replay && r.error === undefined) {
                 const text = await page.evaluate(f => Module.FS.analyzePath(f).exists ? Module.FS.readFile(f, {encoding: 'utf8'})
                                                                                    : null, replay);
@@ -179,7 +202,7 @@ async function run(page, argv, texts) {
             for (const job of jobs) {
                 counted = false;
                 if (!page) page = await openPage(browser, journal, out);
-                const r = await run(page, ['--web', ...options, ...job.argv], [[job.file, fs.readFileSync(job.file, 'utf8')]]);
+                const r = await run(page, [view, ...options.filter(o => o !== '--touch'), ...job.argv], [[job.file, fs.readFileSync(job.file, 'utf8')]]);
                 if (r.error !== undefined || !counted) {
                     console.log(`${job.file}: the page went down: ${r.error || 'no result'}`);
                     ++failed;

@@ -7,7 +7,7 @@ Module.scenarioPage = (function () {
 
     // The events that reached the page, counted once its own listeners (page.js) have had them.
     const seen = {};
-    for (const type of ['mouseup', 'mousemove', 'keyup', 'input', 'focusin'])
+    for (const type of ['mouseup', 'click', 'mousemove', 'keyup', 'input', 'focusin'])
         window.addEventListener(type, () => { seen[type] = (seen[type] || 0) + 1; });
     const count = type => seen[type] || 0;
 
@@ -75,10 +75,15 @@ Module.scenarioPage = (function () {
         return tries.find(test) || null;
     }
 
+    // On an emulated tablet (run-scenarios.js --touch) a click is a tap, and typing is text.
+    const tablet = () => window.mtTablet === true;
+
     async function press(at, what) {
-        const before = count('mouseup');
-        await window.mtInput({type: 'click', x: at.x, y: at.y});
-        return until(() => count('mouseup') > before, what);
+        // A tap's click comes after the browser's wait for a second tap.
+        const event = tablet() ? 'click' : 'mouseup';
+        const before = count(event);
+        await window.mtInput({type: tablet() ? 'tap' : 'click', x: at.x, y: at.y});
+        return until(() => count(event) > before, what);
     }
 
     // Why the mouse cannot get at the element, bringing its window to the front first if it must;
@@ -158,6 +163,12 @@ Module.scenarioPage = (function () {
     }
 
     async function key(req) {
+        if (tablet()) {
+            if (!req.text) return `a tablet's keyboard has no key ${req.key}`;
+            const before = count('input');
+            await window.mtInput({type: 'insert', text: req.text});
+            return until(() => count('input') > before, `the text ${JSON.stringify(req.text)}`);
+        }
         const before = count('keyup');
         await window.mtInput(Object.assign({type: 'key'}, req));
         return until(() => count('keyup') > before, `the key ${JSON.stringify(req.key)}`);
@@ -199,7 +210,7 @@ Module.scenarioPage = (function () {
             const el = element(req.id);
             if (document.activeElement !== el) return `${describe(el)} does not have the focus for the paste`;
             const before = {input: count('input'), keyup: count('keyup')};
-            await window.mtInput({type: 'paste', text: req.text});
+            await window.mtInput({type: 'paste', id: req.id, text: req.text});
             // Emptying an empty box changes nothing and says so with no input event.
             return until(() => count('input') > before.input || (req.text === '' && count('keyup') > before.keyup),
                          'the paste in ' + describe(el));
