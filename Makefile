@@ -21,6 +21,7 @@ FUZZ_SECONDS ?= 30
 SOAK_SEED ?= $(shell date +%s)
 SOAK_EVENTS ?= 1000000
 SOAK_QT_EVENTS ?= 200000
+SOAK_WEB_EVENTS ?= 50000
 # Past the warm-up, resident memory may rise this fast, in kB per million inputs (a rise within
 # what caches may take, 8 MB, passes however fast).
 SOAK_TREND_KB ?= 32768
@@ -29,7 +30,7 @@ SOURCE_DIRS := $(wildcard platform shell drill aklas learn product automation bi
 NO_DISPLAY := make run: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); \
               start it from a desktop session, or try: xvfb-run make run
 
-WEB_OPTIONS := -DCMAKE_BUILD_TYPE=Release
+WEB_OPTIONS := -DCMAKE_BUILD_TYPE=Release -DMAALTAFELS_WERROR=$(if $(filter 1 ON on true yes,$(WERROR)),ON,OFF)
 # emscripten's tools run on node, which finds Debian's node modules only here.
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 
@@ -58,22 +59,27 @@ run:
 	@$(MAKE) --no-print-directory release
 	build/release/bin/maaltafels
 
-# Widgets tests run off-screen unless QT_QPA_PLATFORM says otherwise.
+# Widgets tests run off-screen unless QT_QPA_PLATFORM says otherwise. The browser build's suites
+# (tests/web/tests.cmake) run from build/web, which make web shares.
 test: setup
 	$(call configure,build/test,$(TEST_OPTIONS))
 	cmake --build build/test
+	$(call web_build,web-tests)
 	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ctest --test-dir build/test --output-on-failure -j2
+	$(WEB_ENV) ctest --test-dir build/web --output-on-failure -j2
 
 # Under the sanitizers for crashes, their reports, mismatches and stranded children; on the
 # Release build for the resident memory, which the sanitizers' quarantine of freed memory hides:
 # its samples go to build/soak-release*-SEED.memory.
-# The walks keep going past what they find and count it; all four run, and any finding fails.
+# The walks keep going past what they find and count it; all five run (the last in the page, in
+# headless Chromium), and any finding fails.
 SOAK_WALK = --walk --seed $(SOAK_SEED) --keep-going
 soak: setup
 	$(call configure,build/test,$(TEST_OPTIONS))
 	cmake --build build/test --target maaltafels-scenario
 	$(call configure,build/release,$(RELEASE_OPTIONS))
 	cmake --build build/release --target maaltafels-scenario
+	$(call web_build,scenario-page)
 	@export QT_QPA_PLATFORM=offscreen; status=0; \
 	build/test/bin/maaltafels-scenario $(SOAK_WALK) --events $(SOAK_EVENTS) --cover \
 	    --replay build/soak-$(SOAK_SEED).scn || status=1; \
@@ -84,6 +90,8 @@ soak: setup
 	    || status=1; \
 	build/release/bin/maaltafels-scenario $(SOAK_WALK) --qt --events $(SOAK_QT_EVENTS) --max-trend $(SOAK_TREND_KB) \
 	    --memory-log build/soak-release-qt-$(SOAK_SEED).memory --replay build/soak-release-qt-$(SOAK_SEED).scn \
+	    || status=1; \
+	build/web/run-scenarios $(SOAK_WALK) --events $(SOAK_WEB_EVENTS) --cover --replay build/soak-web-$(SOAK_SEED).scn \
 	    || status=1; \
 	exit $$status
 
@@ -106,14 +114,19 @@ package: release
 
 # The browser version, and puppeteer-core (pinned, no browser download) for its tests in Chromium.
 web:
+	$(call web_build)
+
+# $(call web_build[,TARGETS]): builds build/web (everything, or the targets) and installs puppeteer-core.
+define web_build
 	@scripts/setup.sh --web
 	$(call configure,build/web,$(WEB_OPTIONS),$(WEB_ENV) emcmake)
-	$(WEB_ENV) cmake --build build/web
+	$(WEB_ENV) cmake --build build/web $(if $(1),--target $(1))
 	@if [ ! -d build/web/npm/node_modules ] || [ tools/web/package-lock.json -nt build/web/npm/node_modules ]; then \
 	    echo "npm ci (tools/web into build/web/npm)"; mkdir -p build/web/npm && \
 	    cp tools/web/package.json tools/web/package-lock.json tools/web/.npmrc build/web/npm/ && \
 	    cd build/web/npm && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-fund --no-audit; \
 	fi
+endef
 
 # docs/NAME.png is the shot of docs/NAME.scn on real widgets, offscreen; the launcher icons are
 # the ones the build draws for the package, side by side.

@@ -24,6 +24,12 @@ EM_JS(double, page_text_width, (const char* t, int tn, const char* f, int fn),
       { return Module.page.textWidth(UTF8ToString(t, tn), UTF8ToString(f, fn)); });
 EM_JS(double, page_picture_aspect, (const char* t, int n),
       { return Module.page.pictureAspect(UTF8ToString(t, n)); });
+EM_JS(int, page_shown_text_size, (int id), { return lengthBytesUTF8(Module.page.shownText(id)) + 1; });
+EM_JS(void, page_shown_text, (int id, char* out, int size),
+      { stringToUTF8(Module.page.shownText(id), out, size); });
+EM_JS(int, page_displayed, (int id), { return Module.page.displayed(id) ? 1 : 0; });
+EM_JS(int, page_disabled, (int id), { return Module.page.disabled(id) ? 1 : 0; });
+EM_JS(int, page_focused, (), { return Module.page.focused(); });
 EM_JS(int, page_viewport_width, (), { return Module.page.viewportWidth(); });
 EM_JS(int, page_viewport_height, (), { return Module.page.viewportHeight(); });
 EM_JS(void, clock_start, (int handle, int interval), { Module.page.startTimer(handle, interval); });
@@ -83,6 +89,21 @@ double DomPage::textWidth(std::string_view text, std::string_view font) {
 double DomPage::pictureAspect(std::string_view name) {
     return page_picture_aspect(name.data(), size(name));
 }
+std::string DomPage::shownText(Id id) const {
+    std::string out(static_cast<std::size_t>(page_shown_text_size(id)), '\0');
+    page_shown_text(id, out.data(), size(out));
+    out.pop_back();
+    return out;
+}
+bool DomPage::displayed(Id id) const {
+    return page_displayed(id) != 0;
+}
+bool DomPage::disabled(Id id) const {
+    return page_disabled(id) != 0;
+}
+Page::Id DomPage::focused() const {
+    return page_focused();
+}
 int DomPage::viewportWidth() {
     return page_viewport_width();
 }
@@ -138,6 +159,12 @@ void connect(WebBinding& b, WebClock& c, WebMetrics& m) {
     pageMetrics = &m;
 }
 
+void connect(WebBinding* binding) {
+    pageBinding = binding;
+    pageClock = nullptr;
+    pageMetrics = nullptr;
+}
+
 } // namespace mt::web
 
 // The page's input, by element number (platform/web/page.js).
@@ -174,7 +201,7 @@ EMSCRIPTEN_KEEPALIVE void mt_typed(int id, const char* text) {
 }
 // The viewport's new size, in pixels, once a resize or a turn is over.
 EMSCRIPTEN_KEEPALIVE void mt_viewport(int width, int height) {
-    if (!pageBinding)
+    if (!pageBinding || !pageMetrics)
         return;
     const double zoom = mt::web::viewportZoom(width, height);
     pageMetrics->setZoom(zoom);

@@ -27,6 +27,10 @@ public:
     void raise(Id window) override;
     double textWidth(std::string_view text, std::string_view font) override;
     double pictureAspect(std::string_view name) override;
+    std::string shownText(Id id) const override;
+    bool displayed(Id id) const override;
+    bool disabled(Id id) const override;
+    Id focused() const override;
 
     // The viewport: the page's work area, in pixels.
     static int viewportWidth();
@@ -71,5 +75,7 @@ private:
 // From now on the page's input and ticks go to this binding and clock; a new viewport size goes to
 // the binding and the metrics.
 void connect(WebBinding& binding, WebClock& clock, WebMetrics& metrics);
+// The page's input only, to this binding (none: nullptr); a test run keeps its own clock and metrics.
+void connect(WebBinding* binding);
 
 } // namespace mt::web

@@ -54,6 +54,17 @@ public:
     virtual double textWidth(std::string_view text, std::string_view font) = 0;
     // A picture's own width to height; 0 when unknown.
     virtual double pictureAspect(std::string_view name) = 0;
+
+    // --- What the page shows, read back by the tests that check it against the model. ---
+    // A window's title, a label's or button's caption, a frame's title, a menu entry's text (its
+    // access key marked with "&" again), a text box's value.
+    virtual std::string shownText(Id id) const = 0;
+    // Whether the element itself is displayed, whatever its window or container.
+    virtual bool displayed(Id id) const = 0;
+    // A switched-off button, text box or menu entry; a window that takes no input.
+    virtual bool disabled(Id id) const = 0;
+    // The element with the keyboard focus, or a window that has it itself; 0 for none.
+    virtual Id focused() const = 0;
 };
 
 } // namespace mt::web

@@ -592,6 +592,56 @@ Module.page = (function () {
         requestAnimationFrame(() => setTimeout(() => requestIdleCallback(next, {timeout: 100})));
     }
 
+    // --- What the page shows, read back by the tests that check it against the program. ---
+    // Nothing here changes the page.
+
+    // "Basis" with its B underlined reads "&Basis" again; a real ampersand "&&".
+    function mnemonicText(el) {
+        let out = '';
+        for (const n of el.childNodes)
+            out += n.nodeName === 'U' ? '&' + n.textContent : n.textContent.replace(/&/g, '&&');
+        return out;
+    }
+
+    Object.assign(page, {
+        shownText(id) {
+            const w = windows.get(id);
+            if (w) return w.caption.textContent;
+            const el = els[id];
+            if (!el) return '';
+            if (el instanceof HTMLInputElement) return el.value;
+            if (el.classList.contains('b')) return el.querySelector('.cap').textContent;
+            if (el.classList.contains('p')) {
+                const t = el.querySelector(':scope > .ti');
+                return t ? t.textContent : '';
+            }
+            if (el.classList.contains('menu')) return mnemonicText(el.querySelector('.mt'));
+            if (el.classList.contains('mi')) {
+                const label = el.querySelector('.label');
+                return label ? mnemonicText(label) : '';
+            }
+            return el.textContent;
+        },
+
+        displayed(id) {
+            const el = els[id];
+            return !!el && getComputedStyle(el).display !== 'none';
+        },
+
+        disabled(id) {
+            const w = windows.get(id);
+            if (w) return w.win.hasAttribute('inert');
+            const el = els[id];
+            return !!el && el.disabled === true;
+        },
+
+        focused() {
+            const a = document.activeElement;
+            const holder = a && a !== document.body && a.closest ? a.closest('[data-id]') : null;
+            return holder ? +holder.dataset.id : 0;
+        },
+    });
+
     const fonts = loadFonts();
     Module.preRun = (Module.preRun || []).concat([() => {
         desk = document.getElementById('desk');

@@ -267,6 +267,8 @@ bool WebBinding::reuse(Screen& s, Spare& spare) {
     for (std::size_t i = 0; i < shown.size(); ++i) {
         Element& e = m_elements[shown[i]] = std::move(spare.elements[i].second);
         m_controlOf[e.id] = shown[i];
+        for (const Page::Id panel : e.panels)
+            m_controlOf[panel] = shown[i];
     }
     for (Control* c : shown) {
         applyAll(*c);
@@ -291,6 +293,8 @@ void WebBinding::retire(Screen& s) {
         if (e == m_elements.end())
             continue;
         m_controlOf.erase(e->second.id);
+        for (const Page::Id panel : e->second.panels)
+            m_controlOf.erase(panel);
         if (m_focused == e->second.id)
             m_focused = 0;
         spare.elements.emplace_back(c->fullName(), std::move(e->second));
@@ -339,6 +343,8 @@ void WebBinding::makeElement(Control& c, Window& w) {
         for (int i = 1; i <= bar.panelCount(); ++i) {
             e.panels.push_back(m_next++);
             m_page.create(e.panels.back(), Page::Tag::StatusPanel, e.id);
+            // The mouse on a panel is on the bar.
+            m_controlOf[e.panels.back()] = &c;
         }
     }
     if (c.kind() == Kind::MenuItem)

@@ -125,6 +125,12 @@ const sleep = ms => new Promise(r => setTimeout(r, ms));
         check(await focused() === 'TafelsE.txtAntwoord', 'and has the focus back');
         await sleep(400);
         check(await top() !== before, 'the problem falls on after OK');
+        // The countdown on the browser's clock: a second a second.
+        const chrono = async () => +(await text('TafelsE', 'Lblchrono'));
+        const fromCount = await chrono(), from = Date.now();
+        await sleep(3000);
+        const counted = fromCount - await chrono(), seconds = (Date.now() - from) / 1000;
+        check(Math.abs(counted - seconds) <= 1, `the countdown goes down a second a second (${counted} in ${seconds} s)`);
 
         // The menu's Basis, then the stop picture on the board: the about screen.
         await page.keyboard.down('Control');
@@ -134,6 +140,11 @@ const sleep = ms => new Promise(r => setTimeout(r, ms));
         await sleep(61500);
         await page.waitForSelector(ctl('TafelsE', 'cmdstop'), {visible: true});
         await shot('drill-verdict');
+        check(await chrono() === 0, 'the countdown ends at 0');
+        const verdict = (await text('TafelsE', 'lblmemo')).trim();
+        check(['Dat is SUPER', 'Dat is prima', 'Dat gaat al aardig', 'Nog wat oefenen', 'Dat is te traag'].includes(verdict),
+              `the run ends with a verdict ("${verdict}")`);
+        check(await text('TafelsE', 'lblaantaljuist') === '1', 'that counts the one right answer');
         await page.click(ctl('TafelsE', 'cmdstop'));
         await page.waitForSelector(win('TafelsE'), {hidden: true});
         check(await shown() === 'MDIForm2 frmSplash', 'stop goes back to the level choice');

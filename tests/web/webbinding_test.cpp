@@ -32,7 +32,7 @@ public:
     };
     std::map<Id, Element> els;
     std::vector<std::string> calls;
-    Id focused = 0;
+    Id focusedId = 0;
     int created = 0, topZ = 0;
 
     void createWindow(Id id, bool menuBar) override {
@@ -76,10 +76,28 @@ public:
     }
     void text(Id id, std::string_view t) override { at(id).text = std::string(t); }
     void picture(Id id, std::string_view n) override { at(id).picture = std::string(n); }
-    void focus(Id id) override { focused = id; }
+    void focus(Id id) override { focusedId = id; }
     void raise(Id window) override { at(window).z = ++topZ; }
     double textWidth(std::string_view text, std::string_view) override { return double(text.size()) * 7; }
     double pictureAspect(std::string_view name) override { return name == "common/logo" ? 3 : 1; }
+    std::string shownText(Id id) const override {
+        const Element& e = els.at(id);
+        if (e.window || e.tag != Tag::Input)
+            return e.text;
+        const auto value = e.attr.find("value");
+        return value == e.attr.end() ? "" : value->second;
+    }
+    bool displayed(Id id) const override {
+        const auto& style = els.at(id).style;
+        const auto display = style.find("display");
+        return display == style.end() || display->second != "none";
+    }
+    bool disabled(Id id) const override {
+        const Element& e = els.at(id);
+        const auto it = e.attr.find(e.window ? "inert" : "disabled");
+        return it != e.attr.end() && !it->second.empty();
+    }
+    Id focused() const override { return focusedId; }
 
     Element& at(Id id) {
         auto it = els.find(id);
@@ -96,7 +114,7 @@ struct WebProgram : TestProgram {
 
     RecordingPage::Element& of(const mt::Control& c) { return page.at(web.element(c)); }
     RecordingPage::Element& of(const mt::Screen& s) { return page.at(web.window(s)); }
-    bool hasFocus(const mt::Control& c) { return page.focused == web.element(c); }
+    bool hasFocus(const mt::Control& c) { return page.focused() == web.element(c); }
     // What the child would see as the windows up, by screen name.
     std::vector<std::string> shownWindows() {
         std::vector<std::string> out;
@@ -384,7 +402,7 @@ TEST(WebBinding, ArrowsWithoutFocusFindAButton) {
     t.clock.advance(62000);
     ASSERT_TRUE(drill.cmdstop.visible());
     ASSERT_EQ(drill.focus(), nullptr);
-    EXPECT_EQ(t.page.focused, t.web.window(drill)) << "the window holds the keys";
+    EXPECT_EQ(t.page.focused(), t.web.window(drill)) << "the window holds the keys";
     EXPECT_TRUE(t.web.keyDown({.key = "Enter"}));
     EXPECT_TRUE(drill.visible()) << "a reflex Enter does nothing";
     EXPECT_TRUE(t.web.keyDown({.key = "ArrowRight"}));
@@ -517,8 +535,10 @@ TEST(WebBinding, StatusBarPanelsAndTheirTexts) {
     auto& bar = t.of(about.StatusBar1);
     std::vector<RecordingPage::Element*> panels;
     for (auto& [id, e] : t.page.els)
-        if (e.parent == t.web.element(about.StatusBar1) && e.tag == Page::Tag::StatusPanel)
+        if (e.parent == t.web.element(about.StatusBar1) && e.tag == Page::Tag::StatusPanel) {
             panels.push_back(&e);
+            EXPECT_EQ(t.web.control(id), &about.StatusBar1) << "the mouse on a panel is on the bar";
+        }
     ASSERT_EQ(panels.size(), std::size_t(about.StatusBar1.panelCount()));
     EXPECT_EQ(bar.tag, Page::Tag::StatusBar);
     EXPECT_EQ(panels[2]->attr["data-clock"], "date");

@@ -68,10 +68,35 @@ public:
         (void)prop;
         return std::nullopt;
     }
-    // The control the view has the screen's focus on.
-    virtual const mt::Control* focusShown(const mt::Screen& s) const {
+    // The control the view has the screen's focus on (none: nullptr); nothing when the view shows
+    // no focus for that screen (a page has one focus, in its active window).
+    virtual std::optional<const mt::Control*> focusShown(const mt::Screen& s) const {
         (void)s;
         return nullptr;
+    }
+
+    // Why the view cannot take this input at all, if it cannot: a key with no key on a keyboard,
+    // a text that no paste can put in a text box. A scenario that needs one is skipped.
+    virtual std::optional<std::string> cannotType(char32_t code) const {
+        (void)code;
+        return std::nullopt;
+    }
+    virtual std::optional<std::string> cannotPaste(const std::string& text) const {
+        (void)text;
+        return std::nullopt;
+    }
+    // The mouse resting on something; Shift+Tab and the arrows.
+    virtual std::optional<std::string> cannotHover() const { return std::nullopt; }
+    virtual std::optional<std::string> cannotFocusKey() const { return std::nullopt; }
+    // Why the child's mouse cannot get at the control in the view now (something in front of
+    // it), if it cannot; such a click or hover is refused.
+    virtual std::optional<std::string> covered(const mt::Control& c) const {
+        (void)c;
+        return std::nullopt;
+    }
+    virtual std::optional<std::string> covered(const mt::Screen& s) const {
+        (void)s;
+        return std::nullopt;
     }
 };
 

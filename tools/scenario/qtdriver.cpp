@@ -141,7 +141,9 @@ public:
     std::optional<mt::Value> shown(const mt::Screen& s, std::string_view prop) const override {
         return m_qt->shown(s, prop);
     }
-    const mt::Control* focusShown(const mt::Screen& s) const override { return m_qt->focusShown(s); }
+    std::optional<const mt::Control*> focusShown(const mt::Screen& s) const override {
+        return m_qt->focusShown(s);
+    }
 
 private:
     void hoverWidget(QWidget* w) {

@@ -196,6 +196,35 @@ void Run::line(const Line& l) {
     }
 }
 
+std::optional<std::string> Run::inexpressible(const Line& l) const {
+    const auto& w = l.words;
+    const std::size_t at = w.size() > 2 && w[0] == "expect" && w[1] == "refused" ? 2 : 0;
+    if (w.size() > at && w[at] == "hover")
+        return m_driver->cannotHover();
+    if (w.size() < at + 3)
+        return std::nullopt;
+    const std::string& cmd = w[at];
+    const std::string& arg = w[at + 2];
+    if (cmd == "key" && focusKeyNamed(arg)) {
+        return m_driver->cannotFocusKey();
+    } else if (cmd == "key" && mt::isNumeric(arg)) {
+        const double code = number(arg);
+        if (code >= 0 && code <= 0x10FFFF && code == static_cast<int>(code))
+            return m_driver->cannotType(static_cast<char32_t>(code));
+    } else if (cmd == "type") {
+        for (std::size_t i = 0; i < arg.size();) {
+            const auto c = mt::nextChar(arg, i);
+            if (!c)
+                break;
+            if (auto why = m_driver->cannotType(*c))
+                return why;
+        }
+    } else if (cmd == "settext") {
+        return m_driver->cannotPaste(arg);
+    }
+    return std::nullopt;
+}
+
 void Run::finish() {
     if (!m_box.shown().empty())
         fail("message box \"" + m_box.shown().front().text + "\" was shown but never checked");
@@ -270,17 +299,24 @@ std::optional<std::string> Run::act(const Line& l, std::size_t at) {
             fail(arg(1) + " cannot be clicked");
         if (auto why = unreachable(c); !why.empty())
             return why;
+        if (auto why = m_driver->covered(c))
+            return *why;
         m_driver->click(c);
     } else if (cmd == "hover") {
         const std::string& target = arg(1);
         if (target.find('.') == std::string::npos) {
-            m_driver->hover(screen(target));
+            mt::Screen& s = screen(target);
+            if (auto why = m_driver->covered(s))
+                return *why;
+            m_driver->hover(s);
         } else {
             mt::Control& c = control(target);
             if (c.kind() == mt::Kind::Timer || c.kind() == mt::Kind::MenuItem || c.kind() == mt::Kind::Menu)
                 fail(target + " cannot be hovered");
             if (auto why = unreachable(c); !why.empty())
                 return why;
+            if (auto why = m_driver->covered(c))
+                return *why;
             m_driver->hover(c);
         }
     } else if (cmd == "type" || cmd == "settext") {
@@ -478,10 +514,10 @@ std::optional<std::string> Run::widgetMismatch() const {
                 return "the window of " + s->name() + " shows " + prop + " " + mt::describe(*shown) +
                        ", the model holds " + mt::describe(model);
         }
-        const mt::Control* shownFocus = m_driver->focusShown(*s);
-        if (shownFocus != s->focus())
+        const auto shownFocus = m_driver->focusShown(*s);
+        if (shownFocus && *shownFocus != s->focus())
             return "the window of " + s->name() + " has the focus on " +
-                   (shownFocus ? shownFocus->fullName() : "nothing") + ", the model on " +
+                   (*shownFocus ? (*shownFocus)->fullName() : "nothing") + ", the model on " +
                    (s->focus() ? s->focus()->fullName() : "nothing");
         for (const mt::Control* c : s->controls())
             for (const char* prop : {"Visible", "Enabled", "Caption", "Text"}) {
@@ -553,7 +589,8 @@ void Run::expect(const Line& l) {
         mt::Control* f = c.screen().focus();
         if (f != &c)
             fail("expected the focus on " + w[2] + ", found it on " + (f ? f->fullName() : "nothing"));
-        if (hasView() && m_driver->focusShown(c.screen()) != &c)
+        if (const auto shown = hasView() ? m_driver->focusShown(c.screen()) : std::nullopt;
+            shown && *shown != &c)
             fail("the window of " + c.screen().name() + " does not have the focus on " + w[2]);
         return;
     }
@@ -561,8 +598,8 @@ void Run::expect(const Line& l) {
         mt::Screen& s = screen(w[3]);
         if (s.focus())
             fail("expected no focus on " + w[3] + ", found it on " + s.focus()->fullName());
-        if (hasView() && m_driver->focusShown(s))
-            fail("the window of " + w[3] + " has the focus on " + m_driver->focusShown(s)->fullName());
+        if (const auto shown = hasView() ? m_driver->focusShown(s) : std::nullopt; shown && *shown)
+            fail("the window of " + w[3] + " has the focus on " + (*shown)->fullName());
         return;
     }
     if (what == "msgbox") {

@@ -32,6 +32,8 @@ public:
 
     // Carries out one line of a scenario; throws Failure when it does not hold.
     void line(const Line& l);
+    // Why the driver's view cannot take this line's input at all, if it cannot.
+    std::optional<std::string> inexpressible(const Line& l) const;
     // Fails on a message box that nobody checked.
     void finish();
 

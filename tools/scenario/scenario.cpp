@@ -119,16 +119,21 @@ std::string quote(const std::string& text) {
 namespace {
 
 // Runs one scenario text; `firstLine` is the number of its first line where it stands in `name`.
-bool runText(const std::string& name, const std::string& text, int firstLine, const Options& options,
-             std::ostream& out) {
+Outcome runText(const std::string& name, const std::string& text, int firstLine, const Options& options,
+                std::ostream& out) {
     std::vector<Line> lines;
     if (auto error = parse(text, lines)) {
         out << name << ": " << *error << "\n";
-        return false;
+        return Outcome::Failed;
     }
     int at = 0;
     try {
         Run run(options, out);
+        for (const Line& l : lines)
+            if (auto why = run.inexpressible(l)) {
+                out << name << ":" << l.number + firstLine - 1 << ": skipped: " << *why << "\n";
+                return Outcome::Skipped;
+            }
         for (const Line& l : lines) {
             at = l.number;
             run.line(l);
@@ -137,12 +142,12 @@ bool runText(const std::string& name, const std::string& text, int firstLine, co
         run.finish();
     } catch (const Failure& f) {
         out << name << ":" << at + firstLine - 1 << ": " << f.message << "\n";
-        return false;
+        return Outcome::Failed;
     } catch (const std::exception& e) {
         out << name << ":" << at + firstLine - 1 << ": error: " << e.what() << "\n";
-        return false;
+        return Outcome::Failed;
     }
-    return true;
+    return Outcome::Passed;
 }
 
 std::optional<std::string> readAll(const std::string& path) {
@@ -156,23 +161,45 @@ std::optional<std::string> readAll(const std::string& path) {
 
 } // namespace
 
-bool runFile(const std::string& path, const Options& options, std::ostream& out) {
+void Tally::add(Outcome o) {
+    switch (o) {
+    case Outcome::Passed:
+        ++passed;
+        break;
+    case Outcome::Failed:
+        ++failed;
+        break;
+    case Outcome::Skipped:
+        ++skipped;
+        break;
+    }
+}
+
+std::string Tally::line() const {
+    std::string s = std::to_string(passed) + " passed, " + std::to_string(failed) + " failed";
+    if (skipped > 0)
+        s += ", " + std::to_string(skipped) + " skipped";
+    return s;
+}
+
+Outcome runFile(const std::string& path, const Options& options, std::ostream& out) {
     const auto text = readAll(path);
     if (!text) {
         out << path << ": cannot read the file\n";
-        return false;
+        return Outcome::Failed;
     }
     return runText(path, *text, 1, options, out);
 }
 
-int runExamples(const std::string& path, const Options& options, std::ostream& out, int& passed) {
+void runExamples(const std::string& path, const Options& options, std::ostream& out, Tally& tally) {
     const auto text = readAll(path);
     if (!text) {
         out << path << ": cannot read the file\n";
-        return 1;
+        tally.add(Outcome::Failed);
+        return;
     }
     std::istringstream in(*text);
-    int failed = 0, number = 0, start = 0;
+    int blocks = 0, number = 0, start = 0;
     bool inside = false;
     std::string block;
     for (std::string line; std::getline(in, line);) {
@@ -183,16 +210,16 @@ int runExamples(const std::string& path, const Options& options, std::ostream& o
             block.clear();
         } else if (inside && line.rfind("```", 0) == 0) {
             inside = false;
-            (runText(path, block, start, options, out) ? passed : failed)++;
+            ++blocks;
+            tally.add(runText(path, block, start, options, out));
         } else if (inside) {
             block += line + "\n";
         }
     }
-    if (passed + failed == 0) {
+    if (blocks == 0) {
         out << path << ": no scn examples\n";
-        return 1;
+        tally.add(Outcome::Failed);
     }
-    return failed;
 }
 
 int checkPictures(const std::string& assetsDir, std::ostream& out) {

@@ -44,11 +44,21 @@ std::optional<std::string> parse(const std::string& text, std::vector<Line>& out
 // The text as a scenario string: in double quotes, with the escapes the parser reads.
 std::string quote(const std::string& text);
 
-// Runs one file; prints failures as FILE:LINE: message. True when every line passed.
-bool runFile(const std::string& path, const Options& options, std::ostream& out);
+// A scenario passes, fails, or is skipped when the driver's view cannot take one of its inputs.
+enum class Outcome { Passed, Failed, Skipped };
 
-// Runs every ```scn block of a Markdown file as a scenario; returns how many failed.
-int runExamples(const std::string& path, const Options& options, std::ostream& out, int& passed);
+struct Tally {
+    int passed = 0, failed = 0, skipped = 0;
+    void add(Outcome o);
+    // "N passed, M failed", and ", K skipped" when there are.
+    std::string line() const;
+};
+
+// Runs one file; prints failures as FILE:LINE: message, and a skip with its reason.
+Outcome runFile(const std::string& path, const Options& options, std::ostream& out);
+
+// Runs every ```scn block of a Markdown file as a scenario.
+void runExamples(const std::string& path, const Options& options, std::ostream& out, Tally& tally);
 
 // Loads every screen and checks that each picture it names is in the assets folder.
 int checkPictures(const std::string& assetsDir, std::ostream& out);

@@ -239,7 +239,7 @@ std::optional<Finding> strandedFinding(const Run& run) {
 // --- the walk --------------------------------------------------------------------------------
 
 struct Stats {
-    long long events = 0, refused = 0, walks = 0;
+    long long events = 0, refused = 0, walks = 0, inexpressible = 0;
     std::set<std::string> seen;
     std::map<Found, long long> found;
 };
@@ -276,42 +276,58 @@ private:
     std::vector<std::unique_ptr<char[]>> m_kept;
 };
 
-// Keeps the current walk's lines in a file as they are carried out, so that they survive a
-// crash: a line that turns out refused is taken back.
+// Keeps the current walk's lines, and hands each to the sink as it is carried out, so that they
+// survive a crash there: a line that turns out refused is taken back.
 class Journal {
 public:
-    explicit Journal(int fd) : m_fd(fd) {}
+    explicit Journal(JournalSink* sink) : m_sink(sink) {}
     void restart(const std::string& header) {
-        m_size = 0;
         m_lines.clear();
-        if (m_fd >= 0 && ftruncate(m_fd, 0) != 0)
-            m_fd = -1;
+        if (m_sink)
+            m_sink->restart();
         append(header);
     }
-    void pending(const std::string& line) {
-        m_before = m_size;
-        append(line);
-    }
+    void pending(const std::string& line) { append(line); }
     void takeBack() {
-        m_size = m_before;
         m_lines.pop_back();
-        if (m_fd >= 0 && ftruncate(m_fd, m_size) != 0)
-            m_fd = -1;
+        if (m_sink)
+            m_sink->takeBack();
     }
     void append(const std::string& line) {
         m_lines.push_back(line);
+        if (m_sink)
+            m_sink->add(line);
+    }
+    const std::vector<std::string>& lines() const { return m_lines; }
+
+private:
+    JournalSink* m_sink;
+    std::vector<std::string> m_lines;
+};
+
+// The lines in a file that the parent process reads once the walk is over, however it ended.
+class FileSink final : public JournalSink {
+public:
+    explicit FileSink(int fd) : m_fd(fd) {}
+    void restart() override { truncate(0); }
+    void add(const std::string& line) override {
+        m_before = m_size;
         if (m_fd < 0)
             return;
         const std::string text = line + "\n";
         if (pwrite(m_fd, text.data(), text.size(), m_size) == static_cast<ssize_t>(text.size()))
             m_size += static_cast<off_t>(text.size());
     }
-    const std::vector<std::string>& lines() const { return m_lines; }
+    void takeBack() override { truncate(m_before); }
 
 private:
+    void truncate(off_t size) {
+        m_size = m_before = size;
+        if (m_fd >= 0 && ftruncate(m_fd, size) != 0)
+            m_fd = -1;
+    }
     int m_fd;
     off_t m_size = 0, m_before = 0;
-    std::vector<std::string> m_lines;
 };
 
 std::optional<Finding> afterInput(Run& run, const std::string& text) {
@@ -340,6 +356,10 @@ std::optional<Finding> walkOnce(const Options& options,
             const auto text = next(run);
             if (!text)
                 break;
+            if (run.inexpressible(lineOf(*text))) {
+                ++stats.inexpressible;
+                continue;
+            }
             journal.pending(*text);
             const bool accepted = perform(run, *text);
             ++stats.events;
@@ -616,14 +636,17 @@ std::string header(const WalkOptions& w, long long walk) {
            std::to_string(w.seed) + ", walk " + std::to_string(walk);
 }
 
-int work(const WalkOptions& w, int journalFd, int findingsFd) {
+// What a walk found, with the lines of the walk that found it.
+using KeepFinding = std::function<void(Found, const std::vector<std::string>&)>;
+
+int work(const WalkOptions& w, JournalSink* sink, const KeepFinding& keep) {
     const auto environment = w.environment ? w.environment() : nullptr;
     const Options options{.driver = w.driver};
     const auto paths = routes();
     std::vector<std::string> targets;
     for (const auto& [name, route] : paths)
         targets.push_back(name);
-    Journal journal(journalFd);
+    Journal journal(sink);
     Stats stats;
     PlantedLeak leak(w.leakKb);
     // Resident memory between walks, about a thousand times in all; room for it is made now.
@@ -661,16 +684,11 @@ int work(const WalkOptions& w, int journalFd, int findingsFd) {
         if (found) {
             journal.append("#! " + found->message);
             std::cout << "walk: seed " << w.seed << ", walk " << walk << ": " << found->message << std::endl;
+            // The first few of each kind are kept, to be cut down and written out.
+            if (++stats.found[found->kind] <= 3)
+                keep(found->kind, journal.lines());
             if (!w.keepGoing)
                 return static_cast<int>(found->kind);
-            // The first few of each kind go to the parent, to be cut down and written out.
-            if (++stats.found[found->kind] <= 3) {
-                std::string block = "#= " + std::to_string(static_cast<int>(found->kind)) + "\n";
-                for (const std::string& l : journal.lines())
-                    block += l + "\n";
-                if (write(findingsFd, block.data(), block.size()) != static_cast<ssize_t>(block.size()))
-                    std::cerr << "walk: could not keep the finding\n";
-            }
         }
     }
     memory.push_back({stats.events, residentKb()});
@@ -693,12 +711,14 @@ int work(const WalkOptions& w, int journalFd, int findingsFd) {
     };
     std::cout << std::fixed << std::setprecision(1) << "walk" << (w.flag.empty() ? "" : " " + w.flag)
               << ", seed " << w.seed << ": " << stats.events << " events in " << stats.walks << " walks ("
-              << stats.refused << " refused), " << count({Found::Mismatch, Found::Diverged})
-              << " mismatches, " << count({Found::Stranded}) << " stranded, "
-              << count({Found::Ended, Found::Error}) << " other failures; " << stats.seen.size() << " of "
-              << stats.seen.size() + missed.size() << " screens on display; resident memory "
-              << memory.front().kb / 1024.0 << " MB at the start, " << memory.back().kb / 1024.0
-              << " MB at the end; past the warm-up, a trend of " << std::showpos
+              << stats.refused << " refused"
+              << (stats.inexpressible ? ", " + std::to_string(stats.inexpressible) + " the view cannot take"
+                                      : "")
+              << "), " << count({Found::Mismatch, Found::Diverged}) << " mismatches, "
+              << count({Found::Stranded}) << " stranded, " << count({Found::Ended, Found::Error})
+              << " other failures; " << stats.seen.size() << " of " << stats.seen.size() + missed.size()
+              << " screens on display; resident memory " << memory.front().kb / 1024.0 << " MB at the start, "
+              << memory.back().kb / 1024.0 << " MB at the end; past the warm-up, a trend of " << std::showpos
               << trend.kbPerMillion / 1024.0 << std::noshowpos << " MB per million inputs ("
               << trend.fromKb / 1024.0 << " to " << trend.toKb / 1024.0 << " MB over " << trend.samples
               << " samples)" << std::endl;
@@ -747,8 +767,31 @@ std::vector<std::string> readLines(const std::string& file) {
 
 // Runs these lines in a child process as one walk; true when it fails the same way. The lines it
 // carried out (the refused ones left out) are then in `kept`.
+std::optional<Finding> replayWalk(const WalkOptions& w, const std::vector<std::string>& lines,
+                                  Journal& journal) {
+    const Options options{.driver = w.driver};
+    Stats stats;
+    std::size_t at = 0;
+    return walkOnce(
+        options,
+        [&](Run&) -> std::optional<std::string> {
+            if (at < lines.size())
+                return lines[at++];
+            return std::nullopt;
+        },
+        journal, stats);
+}
+
 bool failsAgain(const WalkOptions& w, const std::vector<std::string>& lines, Found kind,
                 std::vector<std::string>& kept) {
+    if (!w.fork) {
+        Journal journal(nullptr);
+        const auto found = replayWalk(w, lines, journal);
+        if (!found || found->kind != kind)
+            return false;
+        kept = journal.lines();
+        return true;
+    }
     char name[] = "/tmp/maaltafels-replay-XXXXXX";
     const int fd = mkstemp(name);
     if (fd < 0)
@@ -761,18 +804,9 @@ bool failsAgain(const WalkOptions& w, const std::vector<std::string>& lines, Fou
         dup2(null, 1);
         dup2(null, 2);
         auto environment = w.environment ? w.environment() : nullptr;
-        const Options options{.driver = w.driver};
-        Journal journal(fd);
-        Stats stats;
-        std::size_t at = 0;
-        auto found = walkOnce(
-            options,
-            [&](Run&) -> std::optional<std::string> {
-                if (at < lines.size())
-                    return lines[at++];
-                return std::nullopt;
-            },
-            journal, stats);
+        FileSink sink(fd);
+        Journal journal(&sink);
+        const auto found = replayWalk(w, lines, journal);
         environment.reset();
         std::exit(found ? static_cast<int>(found->kind) : 0);
     }
@@ -896,7 +930,22 @@ std::string replayFile(const WalkOptions& w, int n) {
 
 } // namespace
 
+// A walk in this very process: what it finds is cut down and written out here; a crash takes the
+// process down, and the journal's sink keeps the lines so far.
+int walkHere(const WalkOptions& w) {
+    std::vector<std::pair<Found, std::vector<std::string>>> findings;
+    const int status = work(w, w.journal, [&](Found kind, const std::vector<std::string>& lines) {
+        findings.emplace_back(kind, lines);
+    });
+    int written = 0;
+    for (const auto& [kind, lines] : findings)
+        report(w, kind, lines, "failed", replayFile(w, written++));
+    return status == 0 ? 0 : 1;
+}
+
 int walk(const WalkOptions& w) {
+    if (!w.fork)
+        return walkHere(w);
     char journalName[] = "/tmp/maaltafels-walk-XXXXXX";
     char findingsName[] = "/tmp/maaltafels-findings-XXXXXX";
     const int journalFd = mkstemp(journalName);
@@ -907,8 +956,17 @@ int walk(const WalkOptions& w) {
     }
     std::cout.flush();
     const pid_t pid = fork();
-    if (pid == 0)
-        std::exit(work(w, journalFd, findingsFd));
+    if (pid == 0) {
+        FileSink sink(journalFd);
+        // The findings go to the parent, one block each.
+        std::exit(work(w, &sink, [findingsFd](Found kind, const std::vector<std::string>& lines) {
+            std::string block = "#= " + std::to_string(static_cast<int>(kind)) + "\n";
+            for (const std::string& l : lines)
+                block += l + "\n";
+            if (write(findingsFd, block.data(), block.size()) != static_cast<ssize_t>(block.size()))
+                std::cerr << "walk: could not keep the finding\n";
+        }));
+    }
     int status = 0;
     waitpid(pid, &status, 0);
     const std::vector<std::string> journal = readLines(journalName), findings = readLines(findingsName);
@@ -919,7 +977,6 @@ int walk(const WalkOptions& w) {
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
         return 0;
     int written = 0;
-    // The findings of a walk that kept going, one block each.
     for (std::size_t at = 0; at < findings.size();) {
         const Found kind = static_cast<Found>(std::stoi(findings[at].substr(3)));
         std::vector<std::string> block;
@@ -927,12 +984,9 @@ int walk(const WalkOptions& w) {
             block.push_back(findings[at]);
         report(w, kind, block, "failed", replayFile(w, written++));
     }
-    const Found kind = kindOf(status);
-    // Coverage and memory are figures of the whole walk: there is no one walk to replay.
-    const bool wholeWalk = kind == Found::Uncovered || kind == Found::Grown;
-    // A walk that kept going has reported its findings above; only a crash is left.
-    if (!wholeWalk && (kind == Found::Crash || !w.keepGoing))
-        report(w, kind, journal, kind == Found::Crash ? "crashed (" + describeStatus(status) + ")" : "failed",
+    // What the child found it has reported above; only a crash is left, from the journal.
+    if (kindOf(status) == Found::Crash)
+        report(w, Found::Crash, journal, "crashed (" + describeStatus(status) + ")",
                replayFile(w, written++));
     return 1;
 }

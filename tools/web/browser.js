@@ -11,13 +11,16 @@ const puppeteer = require('puppeteer-core');
 const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
 
 // With `gpu`, Chromium keeps its GPU process (SwiftShader on a machine without a GPU).
-async function launch({width = 1366, height = 768, gpu = false} = {}) {
+// protocolTimeout: how long one call into the page may take (puppeteer's default, 3 minutes, is
+// shorter than a long walk in the page).
+async function launch({width = 1366, height = 768, gpu = false, protocolTimeout = 180000} = {}) {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'maaltafels-chromium-'));
     const browser = await puppeteer.launch({
         executablePath: chromium,
         headless: true,
         userDataDir: profile,
         defaultViewport: {width, height},
+        protocolTimeout,
         args: ['--no-sandbox', ...(gpu ? [] : ['--disable-gpu']), '--disable-background-networking',
                '--disable-component-update', '--disable-sync', '--no-first-run', '--allow-file-access-from-files'],
     });
