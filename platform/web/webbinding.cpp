@@ -153,6 +153,10 @@ WebBinding::WebBinding(Program& program, Page& page, Options options)
 
 WebBinding::~WebBinding() {
     m_program.removeObserver(this);
+    for (const auto& [screen, w] : m_windows)
+        m_page.remove(w.id);
+    for (const auto& [name, spare] : m_spares)
+        m_page.remove(spare.window.id);
 }
 
 int WebBinding::px(int twips) const {

@@ -39,6 +39,7 @@ public:
     };
 
     WebBinding(Program& program, Page& page, Options options);
+    // Takes every window it made off the page, those kept hidden for a next opening too.
     ~WebBinding() override;
     WebBinding(const WebBinding&) = delete;
     WebBinding& operator=(const WebBinding&) = delete;

@@ -480,6 +480,20 @@ TEST(WebBinding, CloseBoxesAndDiscardedScreens) {
     EXPECT_FALSE(again.cmdstarter(6).visible()) << "the kept elements take input for the new screen";
 }
 
+// A binding that goes takes its windows with it, the hidden ones kept for a next opening too: a
+// new program on the same page (the scenario page runs one per file) starts on an empty page.
+TEST(WebBinding, AnEndedBindingLeavesAnEmptyPage) {
+    RecordingPage page;
+    TestProgram t;
+    {
+        mt::web::WebBinding web{t.app, page, {.zoom = 1, .workWidth = 1366, .workHeight = 768}};
+        ASSERT_TRUE(web.prepareNext());
+        t.app.click(t.app.frmmecenaat1().cmdkombinnen); // the welcome screen goes into hiding
+        ASSERT_FALSE(page.els.empty());
+    }
+    EXPECT_TRUE(page.els.empty()) << page.els.size() << " elements left";
+}
+
 // What the page holds for a control, the attributes and styles it was told to drop left out.
 std::map<std::string, std::string> shown(RecordingPage::Element& e) {
     std::map<std::string, std::string> out{{"text", e.text}, {"picture", e.picture}};

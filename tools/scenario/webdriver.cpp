@@ -145,10 +145,7 @@ public:
         mt::web::connect(m_binding.get());
     }
     void detach() override {
-        // The next program starts on an empty page.
-        for (mt::Screen* s : m_program->loadedScreens())
-            if (const auto id = m_binding->window(*s))
-                m_page.remove(id);
+        // The next program starts on an empty page: the binding takes its windows with it.
         mt::web::connect(nullptr);
         m_binding.reset();
     }
