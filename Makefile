@@ -6,7 +6,8 @@
 #   make soak           long random walks over every screen, with sanitizers and on Release
 #   make fuzz           fuzz the number rules with libFuzzer (clang) for FUZZ_SECONDS
 #   make package        build (Release) and make a Debian package of it with CPack
-#   make docs           redraw every picture in docs/ from the scenario file beside it
+#   make docs           redraw every picture in docs/ from the scenario file beside it, on the
+#                       desktop and (docs/web/screens/) in the browser
 #   make web            build the browser version: build/web/maaltafels.html (one file) and build/web/site/
 #   make format         reformat the sources; make format-check only checks them
 #   make clean          remove build/
@@ -128,14 +129,17 @@ define web_build
 	fi
 endef
 
-# docs/NAME.png is the shot of docs/NAME.scn on real widgets, offscreen; the launcher icons are
-# the ones the build draws for the package, side by side.
+# docs/NAME.png is the shot of docs/NAME.scn on real widgets, offscreen, and docs/web/screens/NAME.png
+# the same in the page, in headless Chromium; the launcher icons are the ones the build draws for
+# the package, side by side.
 docs: setup
 	$(call configure,build/release,$(RELEASE_OPTIONS))
 	cmake --build build/release --target maaltafels-scenario packaging-files
 	QT_QPA_PLATFORM=offscreen build/release/bin/maaltafels-scenario --qt --shots docs docs/*.scn
 	build/release/bin/maaltafels-rendericon --sheet docs/launcher-icon.png \
 	    packaging/nl.maaltafels.Maaltafels.desktop build/release/icons 16 48 256
+	$(call web_build,scenario-page)
+	$(WEB_ENV) build/web/run-scenarios --shots docs/web/screens docs/*.scn
 
 # Runs clang-format with the given flags on every *.cpp and *.h in SOURCE_DIRS.
 clang_format = $(if $(SOURCE_DIRS),find $(SOURCE_DIRS) -type f \( -name '*.cpp' -o -name '*.h' \) -print0 \
