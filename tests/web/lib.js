@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the tablet and offline tests share: the skip when there is nothing to test, checks that count,
+// What the browser tests share: the skip when there is nothing to test, checks that count,
 // the screens by name, and taps with a finger through the DevTools Input domain.
 'use strict';
 const fs = require('fs');

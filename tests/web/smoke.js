@@ -5,40 +5,14 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
+const lib = require('./lib.js');
 
 const file = path.resolve(process.argv[2] || 'build/web/maaltafels.html');
 const shots = process.argv[3];
-const SKIP = 77;
+const {launch} = lib.browserOrSkip(file);
+const {check, win, ctl, sleep} = lib;
 
-let launch;
-try {
-    ({launch} = require('../../tools/web/browser.js'));
-} catch (e) {
-    console.log(`skipped: puppeteer-core is not installed (make web installs it): ${e.message}`);
-    process.exit(SKIP);
-}
-if (!fs.existsSync(process.env.CHROMIUM || '/usr/bin/chromium')) {
-    console.log('skipped: no chromium (make web installs it)');
-    process.exit(SKIP);
-}
-if (!fs.existsSync(file)) {
-    console.log(`skipped: no web build at ${file} (make web)`);
-    process.exit(SKIP);
-}
-
-const win = s => `.win[data-screen="${s}"]`;
-const ctl = (s, c) => `${win(s)} [data-name="${c}"]`;
-let failures = 0, checks = 0;
-function check(ok, what) {
-    ++checks;
-    if (!ok) {
-        ++failures;
-        console.log(`FAILED: ${what}`);
-    }
-}
-const sleep = ms => new Promise(r => setTimeout(r, ms));
-
-(async () => {
+lib.run(async () => {
     const browser = await launch({width: 1366, height: 768});
     try {
         const page = await browser.newPage();
@@ -47,9 +21,8 @@ const sleep = ms => new Promise(r => setTimeout(r, ms));
         page.on('console', m => m.type() === 'error' && errors.push(m.text()));
         const shot = async name => shots && page.screenshot({path: path.join(shots, name + '.png')});
         const visible = s => page.$eval(win(s), w => getComputedStyle(w).display !== 'none').catch(() => false);
-        const shown = async () => (await page.$$eval('.win', ws => ws.filter(w => getComputedStyle(w).display !== 'none')
-                                                                   .map(w => w.dataset.screen))).sort().join(' ');
-        const text = (s, c) => page.$eval(ctl(s, c), e => e.value !== undefined && e.tagName === 'INPUT' ? e.value : e.textContent);
+        const shown = () => lib.shown(page);
+        const text = (s, c) => lib.text(page, s, c);
         const focused = () => page.evaluate(() => {
             const a = document.activeElement;
             const w = a && a.closest('.win');
@@ -163,9 +136,4 @@ const sleep = ms => new Promise(r => setTimeout(r, ms));
     } finally {
         await browser.close();
     }
-    console.log(`${checks - failures} passed, ${failures} failed`);
-    process.exit(failures ? 1 : 0);
-})().catch(e => {
-    console.log(`FAILED: ${e.stack}`);
-    process.exit(1);
 });
