@@ -145,10 +145,8 @@ public:
         mt::web::connect(m_binding.get());
     }
     void detach() override {
-        // The next program starts on an empty page.
-        for (mt::Screen* s : m_program->loadedScreens())
-            if (const auto id = m_binding->window(*s))
-                m_page.remove(id);
+        // The next program starts on an empty page: the ids start again at 1.
+        m_binding->removeWindows();
         mt::web::connect(nullptr);
         m_binding.reset();
     }
