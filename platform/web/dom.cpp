@@ -182,6 +182,11 @@ EMSCRIPTEN_KEEPALIVE void mt_pointer_down(int id) {
     if (pageBinding)
         pageBinding->pointerDown(id);
 }
+// A click on a window's entry in the task strip.
+EMSCRIPTEN_KEEPALIVE void mt_bring_forward(int window) {
+    if (pageBinding)
+        pageBinding->bringForward(window);
+}
 EMSCRIPTEN_KEEPALIVE void mt_close(int id) {
     if (pageBinding)
         pageBinding->closeBox(id);

@@ -11,7 +11,7 @@ Module.page = (function () {
     const timers = new Map();   // timer handle -> schedule
     const pendingTicks = new Set();
     const pictureUrls = new Map();
-    let desk = null, canvas = null, topZ = 10, asleep = false, openMenu = null;
+    let desk = null, strip = null, canvas = null, topZ = 10, asleep = false, openMenu = null;
     // The viewport, read once a resize is over rather than at every use: reading it from the
     // document would lay out a screen that is half built.
     let viewport = null;
@@ -101,7 +101,7 @@ Module.page = (function () {
             if (bar) bar.setAttribute('role', 'menubar');
             const client = div('client', body);
             client.dataset.id = id;
-            windows.set(id, {win, caption, close, bar, client});
+            windows.set(id, {win, caption, close, bar, client, entry: stripEntry(id)});
             els[id] = win;
             desk.appendChild(win);
         },
@@ -164,12 +164,14 @@ Module.page = (function () {
             if (!w) return;
             for (const el of w.win.querySelectorAll('[data-id]')) delete els[+el.dataset.id];
             w.win.remove();
+            w.entry.remove();
             windows.delete(id);
             delete els[id];
         },
 
         style(id, property, value) {
             const el = els[id];
+            if (property === 'display' && windows.has(id)) showEntry(windows.get(id).entry, value !== 'none');
             if (value === '') el.style.removeProperty(property);
             else el.style.setProperty(property, value);
         },
@@ -190,6 +192,9 @@ Module.page = (function () {
             case 'readonly':
                 el.readOnly = value !== '';
                 return;
+            case 'inert':
+                if (windows.has(id)) windows.get(id).entry.classList.toggle('off', value !== '');
+                break;
             case 'data-clock':
                 el.textContent = clockText(value);
                 return;
@@ -209,6 +214,7 @@ Module.page = (function () {
             const w = windows.get(id);
             if (w) {
                 w.caption.textContent = text;
+                w.entry.textContent = text;
                 return;
             }
             const el = els[id];
@@ -260,8 +266,9 @@ Module.page = (function () {
             els[id].style.zIndex = String(++topZ);
         },
 
+        // The desk's: the page less the task strip.
         viewportWidth() {
-            if (!viewport) viewport = [document.documentElement.clientWidth, document.documentElement.clientHeight];
+            if (!viewport) viewport = [desk.clientWidth, desk.clientHeight];
             return viewport[0];
         },
 
@@ -372,12 +379,47 @@ Module.page = (function () {
         return win ? +win.dataset.id : 0;
     }
 
+    // ---- The task strip: an entry per open window, as the desktop's task bar has ----
+
+    function stripEntry(id) {
+        const entry = document.createElement('button');
+        entry.type = 'button';
+        entry.tabIndex = -1;
+        entry.hidden = true;
+        entry.dataset.window = id;
+        strip.appendChild(entry);
+        return entry;
+    }
+
+    // A window that comes up takes the last place, as on a task bar.
+    function showEntry(entry, shown) {
+        if (shown && entry.hidden) strip.appendChild(entry);
+        entry.hidden = !shown;
+    }
+
+    function listenToStrip() {
+        // The focus stays in the window the child was using until the program moves it.
+        strip.addEventListener('mousedown', e => e.preventDefault());
+        strip.addEventListener('contextmenu', e => e.preventDefault());
+        strip.addEventListener('click', e => {
+            const entry = e.target.closest('button');
+            if (!entry) return;
+            closeMenus();
+            call('_mt_bring_forward', +entry.dataset.window);
+        });
+        desk.addEventListener('focusin', e => {
+            const id = windowOf(e.target);
+            windows.forEach((w, wid) => w.entry.classList.toggle('current', wid === id));
+        });
+    }
+
     // Keys the program took itself must not also click or type in the page; Space clicks a
     // button when it comes up.
     let swallowKeyUp = false;
 
     function listen() {
         listenForPointers();
+        listenToStrip();
         listenForTyping();
         listenForViewport();
         listenForVisibility();
@@ -645,6 +687,7 @@ Module.page = (function () {
     const fonts = loadFonts();
     Module.preRun = (Module.preRun || []).concat([() => {
         desk = document.getElementById('desk');
+        strip = document.getElementById('strip');
         listen();
         addRunDependency('fonts');
         fonts.then(() => removeRunDependency('fonts'));

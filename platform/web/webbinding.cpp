@@ -153,10 +153,7 @@ WebBinding::WebBinding(Program& program, Page& page, Options options)
 
 WebBinding::~WebBinding() {
     m_program.removeObserver(this);
-    for (const auto& [screen, w] : m_windows)
-        m_page.remove(w.id);
-    for (const auto& [name, spare] : m_spares)
-        m_page.remove(spare.window.id);
+    removeWindows();
 }
 
 int WebBinding::px(int twips) const {
@@ -326,6 +323,20 @@ bool WebBinding::prepareNext() {
         return true;
     }
     return false;
+}
+
+void WebBinding::removeWindows() {
+    for (const auto& [s, w] : m_windows)
+        m_page.remove(w.id);
+    for (const auto& [name, spare] : m_spares)
+        m_page.remove(spare.window.id);
+    m_windows.clear();
+    m_spares.clear();
+    m_elements.clear();
+    m_controlOf.clear();
+    m_screenOf.clear();
+    m_focused = 0;
+    m_raised = nullptr;
 }
 
 void WebBinding::makeElement(Control& c, Window& w) {
@@ -738,6 +749,20 @@ void WebBinding::pointerMove(Page::Id id) {
 void WebBinding::pointerDown(Page::Id id) {
     if (Screen* s = screen(id))
         m_program.activate(*s);
+}
+
+void WebBinding::bringForward(Page::Id window) {
+    auto it = m_screenOf.find(window);
+    if (it == m_screenOf.end())
+        return;
+    Screen* s = it->second->enabled() ? it->second : m_program.active();
+    const auto w = s ? m_windows.find(s) : m_windows.end();
+    if (w == m_windows.end() || !w->second.shown || !s->enabled())
+        return;
+    // The frame too: the child asks for it by name.
+    m_page.raise(w->second.id);
+    m_raised = s;
+    pointerDown(w->second.id);
 }
 
 void WebBinding::closeBox(Page::Id window) {

@@ -58,6 +58,9 @@ public:
     void click(Page::Id id);
     void pointerMove(Page::Id id); // a control, or a window's client area
     void pointerDown(Page::Id id); // anywhere in a window: the child moves to that screen
+    // A window's entry in the page's task strip: the window to the front and in use, as a click on it
+    // would do. A switched-off one hands that on to the screen in use, as on the desktop.
+    void bringForward(Page::Id window);
     void closeBox(Page::Id window);
     void edited(Page::Id input, std::string text);
     // The same from a keyboard that sends no keys (a tablet's): what was typed at the end goes to
@@ -74,6 +77,9 @@ public:
     // Builds the elements of one screen that has none yet, hidden, for when it opens; false once
     // every screen has them. The page calls it while the child looks at a screen.
     bool prepareNext();
+    // Every window it made out of the page, the hidden ones kept for a next opening too: another
+    // program starts on the same page.
+    void removeWindows();
 
     void screenCreated(Screen& s) override;
     void screenChanged(Screen& s) override;

@@ -34,17 +34,20 @@ function fakeKeyboard() {
 
 const frames = page => page.evaluate(() => new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r))));
 
-// Every screen up lies inside the viewport and, as each is designed, in its middle.
+// Every screen up lies inside the viewport above the task strip and, as each is designed, in its
+// middle.
 async function laidOut(page, where) {
-    const {wins, vw, vh} = await page.evaluate(() => ({
+    const {wins, vw, vh, strip} = await page.evaluate(() => ({
         vw: document.documentElement.clientWidth,
-        vh: document.documentElement.clientHeight,
+        vh: document.getElementById('strip').getBoundingClientRect().top,
+        strip: document.documentElement.clientHeight - document.getElementById('strip').getBoundingClientRect().top,
         wins: [...document.querySelectorAll('.win')].filter(w => getComputedStyle(w).display !== 'none').map(w => {
             const r = w.getBoundingClientRect();
             return {name: w.dataset.screen, left: r.left, top: r.top, right: r.right, bottom: r.bottom};
         }),
     }));
     check(wins.length > 0, `${where}: screens are up`);
+    check(strip >= 40, `${where}: the task strip shows under the screens (${strip} px)`);
     for (const w of wins) {
         const box = `${w.name} at ${w.left},${w.top} to ${w.right},${w.bottom} in ${vw} x ${vh}`;
         check(w.left >= 0 && w.top >= 0 && w.right <= vw && w.bottom <= vh, `${where}: ${box} lies inside`);
@@ -141,6 +144,23 @@ async function main() {
         await tap(page, win('MDIForm2') + ' .menu .mi');
         await page.waitForSelector(win('frmbasis'), {visible: true});
         check(await shown(page) === 'MDIForm2 frmbasis frminfo', 'the menu\'s Basis, by two taps, opens the board');
+        // The task strip names every window up, the board last; a tap on an entry brings that window
+        // to the front and back.
+        const named = await page.$$eval('#strip > button:not([hidden])', bs => bs.map(b => b.textContent));
+        const captions = await page.$$eval('.win', ws => Object.fromEntries(ws.map(w => [w.dataset.screen,
+                                                                                         w.querySelector('.caption').textContent])));
+        check(named.length === 3 && named[2] === captions.frmbasis &&
+              named.includes(captions.MDIForm2) && named.includes(captions.frminfo),
+              `the task strip has an entry per window up: ${named.join(', ')}`);
+        const inFront = s => page.$eval(win(s), w => {
+            const r = w.getBoundingClientRect();
+            return w.contains(document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2));
+        });
+        const entry = async s => `#strip > button[data-window="${await page.$eval(win(s), w => w.dataset.id)}"]`;
+        await tap(page, await entry('frminfo'));
+        check(await inFront('frminfo'), 'a tap on its entry brings the about screen to the front');
+        await tap(page, await entry('frmbasis'));
+        check(await inFront('frmbasis'), 'a tap on its entry brings the board back');
 
         // A drill of tens: every answer has two digits at least.
         await tap(page, ctl('frmbasis', 'Command7'));

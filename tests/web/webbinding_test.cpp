@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "automation/frmmaal4.h"
 #include "drill/tafels.h"
 #include "platform/accessible.h"
 #include "platform/web/colour.h"
@@ -137,6 +138,40 @@ TEST(WebBinding, MirrorsTheScreensUpAtStartAndAfterClicks) {
     EXPECT_EQ(t.of(t.app.mdiForm2()).attr["inert"], "inert") << "the frame takes no input while off";
     EXPECT_EQ(t.of(t.app.frmbasis()).text, "K E U Z E B O R D") << "the title bar keeps its spaced caption";
     EXPECT_GT(t.of(t.app.frmbasis()).z, 0) << "a screen comes up over the frame";
+}
+
+// A window's entry in the task strip brings it over the others and into use, the frame too; a
+// switched-off window's entry brings the screen in use instead and leaves the activation there.
+TEST(WebBinding, TheTaskStripBringsAWindowForward) {
+    WebProgram t;
+    t.app.click(t.app.frmmecenaat1().cmdkombinnen);
+    MDIForm2& frame = t.app.mdiForm2();
+    Frmbasis& board = t.app.frmbasis();
+    ASSERT_FALSE(frame.enabled());
+    t.page.raise(t.web.window(frame)); // as if the board had gone behind
+    t.web.bringForward(t.web.window(frame));
+    EXPECT_GT(t.of(board).z, t.of(frame).z) << "the frame is off: the board comes forward";
+    EXPECT_EQ(t.app.active(), &board);
+
+    t.app.click(board.Command7);
+    t.app.click(t.app.frmSplash().Command1);
+    t.app.click(board.Command5);
+    Frmmaal4& exercise = t.app.frmmaal4();
+    ASSERT_TRUE(frame.enabled());
+    ASSERT_EQ(t.app.active(), &exercise);
+    t.web.bringForward(t.web.window(frame));
+    EXPECT_GT(t.of(frame).z, t.of(exercise).z) << "the frame's menu is in reach";
+    EXPECT_EQ(t.app.active(), &frame);
+    t.web.bringForward(t.web.window(exercise));
+    EXPECT_GT(t.of(exercise).z, t.of(frame).z);
+    EXPECT_EQ(t.app.active(), &exercise);
+    EXPECT_TRUE(t.web.screen(t.page.focused()) == &exercise) << "the focus follows into the exercise";
+    // The entry of a window that is gone does nothing.
+    ASSERT_FALSE(board.visible());
+    const int top = t.page.topZ;
+    t.web.bringForward(t.web.window(board));
+    EXPECT_EQ(t.page.topZ, top);
+    EXPECT_EQ(t.app.active(), &exercise);
 }
 
 // Each control is made once; showing a screen again reuses what it had, and a change touches only
@@ -492,6 +527,19 @@ TEST(WebBinding, AnEndedBindingLeavesAnEmptyPage) {
         ASSERT_FALSE(page.els.empty());
     }
     EXPECT_TRUE(page.els.empty()) << page.els.size() << " elements left";
+}
+
+// Another program on the same page starts its ids at 1 again: nothing of the last one may be left,
+// not even the hidden windows kept for a next opening.
+TEST(WebBinding, RemovingTheWindowsLeavesAnEmptyPage) {
+    WebProgram t;
+    t.app.click(t.app.frmmecenaat1().cmdkombinnen);
+    ASSERT_TRUE(t.web.prepareNext()) << "a screen built ahead, hidden";
+    t.web.removeWindows();
+    EXPECT_TRUE(t.page.els.empty()) << t.page.els.size() << " elements left";
+    EXPECT_EQ(t.web.window(t.app.frmbasis()), 0);
+    t.web.bringForward(1); // input for what was there does nothing
+    EXPECT_TRUE(t.page.els.empty());
 }
 
 // What the page holds for a control, the attributes and styles it was told to drop left out.

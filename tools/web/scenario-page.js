@@ -101,13 +101,23 @@ Module.scenarioPage = (function () {
         // Of what is at a point, what its own window shows there.
         const ownAt = p => document.elementsFromPoint(p.x, p.y).find(h => win && win.contains(h));
         if (!win || !spotWhere(el, p => test(ownAt(p)))) return inFront + ' is in front of it';
-        return titleSpot(win) ? '' : `${inFront} is in front of it and of the title bar of ${win.dataset.screen}`;
+        return entrySpot(win) ? '' : `${inFront} is in front of it and ${win.dataset.screen} has no entry in the task strip`;
     }
 
-    // The child brings a window to the front by its title bar.
+    // The child brings a window to the front by its title bar, or by its entry in the task strip.
     function titleSpot(win) {
         const bar = win.querySelector(':scope > .title');
         return spot(bar, hit => !!hit && bar.contains(hit) && !hit.closest('.close'));
+    }
+    const entryOf = win => document.querySelector(`#strip > button[data-window="${win.dataset.id}"]`);
+    function entrySpot(win) {
+        const entry = entryOf(win);
+        return entry && !entry.hidden ? spot(entry, hit => hit === entry) : null;
+    }
+    function toFront(win) {
+        const at = entrySpot(win);
+        return at ? press(at, 'the click on the entry of ' + win.dataset.screen + ' in the task strip')
+                  : Promise.resolve(`${win.dataset.screen} has no entry in the task strip`);
     }
 
     async function click(el, what) {
@@ -115,12 +125,9 @@ Module.scenarioPage = (function () {
         let at = spot(el, owns(el));
         const win = el.closest('.win');
         if (!at && win) {
-            const bar = titleSpot(win);
-            if (bar) {
-                const error = await press(bar, 'the click on the title bar of ' + win.dataset.screen);
-                if (error) return error;
-                at = spot(el, owns(el));
-            }
+            const error = await toFront(win);
+            if (error) return error;
+            at = spot(el, owns(el));
         }
         if (!at) {
             const r = el.getBoundingClientRect();
@@ -194,8 +201,7 @@ Module.scenarioPage = (function () {
             if (!win) return 'no window to activate';
             if (win.contains(document.activeElement)) return '';
             const bar = titleSpot(win);
-            return bar ? press(bar, 'the click on the title bar of ' + win.dataset.screen)
-                       : `the title bar of ${win.dataset.screen} is covered`;
+            return bar ? press(bar, 'the click on the title bar of ' + win.dataset.screen) : toFront(win);
         }
         case 'focus': {
             const el = element(req.id);
