@@ -71,7 +71,12 @@ add_test(NAME node/scenarios COMMAND ${NODE_PROGRAM} ${CMAKE_BINARY_DIR}/test/ma
          ${WEB_SCENARIOS} ${WEB_DOC_SCENARIOS} ${WEB_EXAMPLES})
 add_test(NAME page/scenarios COMMAND ${CMAKE_BINARY_DIR}/run-scenarios ${WEB_SCENARIOS} ${WEB_DOC_SCENARIOS}
          ${WEB_EXAMPLES})
+# The same files on an emulated tablet (iPad, landscape): clicks are taps, typing is an on-screen
+# keyboard's text with no key events; what a tablet cannot give (hover, Tab, Enter, arrows) is
+# skipped with its reason.
+add_test(NAME page/touch COMMAND ${CMAKE_BINARY_DIR}/run-scenarios --touch ${WEB_SCENARIOS} ${WEB_DOC_SCENARIOS}
+         ${WEB_EXAMPLES})
 # A short random walk in the page: the same invariants as the desktop's walks, every input real.
 add_test(NAME page/walk COMMAND ${CMAKE_BINARY_DIR}/run-scenarios --walk --seed 1 --events 1500 --cover
          --replay ${CMAKE_BINARY_DIR}/walk-page-failure.scn)
-set_tests_properties(page/scenarios page/walk PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 1200)
+set_tests_properties(page/scenarios page/touch page/walk PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 1200)

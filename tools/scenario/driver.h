@@ -88,6 +88,9 @@ public:
     // The mouse resting on something; Shift+Tab and the arrows.
     virtual std::optional<std::string> cannotHover() const { return std::nullopt; }
     virtual std::optional<std::string> cannotFocusKey() const { return std::nullopt; }
+    // A click that also puts the pointer where it lands, as a finger's tap does: the model is
+    // hovered over what is clicked first, so the run's history says so for its replays.
+    virtual bool clickHovers() const { return false; }
     // Why the child's mouse cannot get at the control in the view now (something in front of
     // it), if it cannot; such a click or hover is refused.
     virtual std::optional<std::string> covered(const mt::Control& c) const {

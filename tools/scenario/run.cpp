@@ -231,10 +231,20 @@ void Run::finish() {
 }
 
 std::optional<std::string> Run::input(const Line& l) {
+    // A tap puts the pointer where it lands before it clicks: the model was hovered there too.
+    const auto& w = l.words;
+    bool hovered = false;
+    if (w[0] == "click" && w.size() == 2 && w[1].find('.') != std::string::npos && m_driver->clickHovers()) {
+        const mt::Kind k = control(w[1]).kind();
+        hovered = k != mt::Kind::Timer && k != mt::Kind::Menu && k != mt::Kind::MenuItem;
+    }
     auto refused = act(l, 0);
-    if (!refused)
-        m_history.push_back(l.text);
-    return refused;
+    if (refused)
+        return refused;
+    if (hovered)
+        m_history.push_back("hover " + w[1]);
+    m_history.push_back(l.text);
+    return std::nullopt;
 }
 
 void Run::settle() {

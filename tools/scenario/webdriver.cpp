@@ -243,6 +243,7 @@ public:
             return "nothing hovers on a touch screen";
         return std::nullopt;
     }
+    bool clickHovers() const override { return m_touch; }
     std::optional<std::string> cannotFocusKey() const override {
         if (m_touch)
             return "a tablet's keyboard has no Shift+Tab and no arrows";
