@@ -46,6 +46,15 @@ function run(test) {
     });
 }
 
+// A new tab that keeps the page's errors and console errors, which a test expects none of.
+async function pageWithErrors(browser) {
+    const page = await browser.newPage();
+    const errors = [];
+    page.on('pageerror', e => errors.push(e.message));
+    page.on('console', m => m.type() === 'error' && errors.push(m.text()));
+    return {page, errors};
+}
+
 const win = s => `.win[data-screen="${s}"]`;
 const ctl = (s, c) => `${win(s)} [data-name="${c}"]`;
 const sleep = ms => new Promise(r => setTimeout(r, ms));
@@ -91,4 +100,4 @@ async function countEntries(page) {
     return async () => page.evaluate(() => window.entries.splice(0).join(' '));
 }
 
-module.exports = {browserOrSkip, check, run, win, ctl, sleep, shown, text, tap, countEntries};
+module.exports = {browserOrSkip, check, run, pageWithErrors, win, ctl, sleep, shown, text, tap, countEntries};

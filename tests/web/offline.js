@@ -8,7 +8,7 @@
 const fs = require('fs');
 const http = require('http');
 const path = require('path');
-const {browserOrSkip, check, run, win, ctl, shown, text} = require('./lib.js');
+const {browserOrSkip, check, run, pageWithErrors, win, ctl, shown, text} = require('./lib.js');
 
 const web = path.resolve(process.argv[2] || 'build/web');
 const site = path.join(web, 'site');
@@ -40,10 +40,7 @@ async function main() {
     const {server, asked, port} = await serve();
     const browser = await launch();
     try {
-        const page = await browser.newPage();
-        const errors = [];
-        page.on('pageerror', e => errors.push(e.message));
-        page.on('console', m => m.type() === 'error' && errors.push(m.text()));
+        const {page, errors} = await pageWithErrors(browser);
         const client = await page.target().createCDPSession();
 
         await page.goto(`http://localhost:${port}/`);

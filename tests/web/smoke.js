@@ -15,10 +15,7 @@ const {check, win, ctl, sleep} = lib;
 lib.run(async () => {
     const browser = await launch({width: 1366, height: 768});
     try {
-        const page = await browser.newPage();
-        const errors = [];
-        page.on('pageerror', e => errors.push(e.message));
-        page.on('console', m => m.type() === 'error' && errors.push(m.text()));
+        const {page, errors} = await lib.pageWithErrors(browser);
         const shot = async name => shots && page.screenshot({path: path.join(shots, name + '.png')});
         const visible = s => page.$eval(win(s), w => getComputedStyle(w).display !== 'none').catch(() => false);
         const shown = () => lib.shown(page);

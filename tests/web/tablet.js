@@ -6,7 +6,7 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const {browserOrSkip, check, run, win, ctl, sleep, shown, text, tap, countEntries} = require('./lib.js');
+const {browserOrSkip, check, run, pageWithErrors, win, ctl, sleep, shown, text, tap, countEntries} = require('./lib.js');
 
 const file = path.resolve(process.argv[2] || 'build/web/maaltafels.html');
 const shots = process.argv[3];
@@ -71,10 +71,7 @@ const menuInReach = page => page.$eval(win('MDIForm2') + ' .menu .mt', t => {
 async function main() {
     const browser = await launch();
     try {
-        const page = await browser.newPage();
-        const errors = [];
-        page.on('pageerror', e => errors.push(e.message));
-        page.on('console', m => m.type() === 'error' && errors.push(m.text()));
+        const {page, errors} = await pageWithErrors(browser);
         const shot = async name => shots && page.screenshot({path: path.join(shots, name + '.png')});
         if (shots) fs.mkdirSync(shots, {recursive: true});
         await page.evaluateOnNewDocument(fakeKeyboard);
