@@ -114,6 +114,13 @@ struct WebProgram : TestProgram {
     mt::web::WebBinding web{app, page, {.zoom = 1.25, .workWidth = 1366, .workHeight = 768}};
 
     RecordingPage::Element& of(const mt::Control& c) { return page.at(web.element(c)); }
+    // The units drill, from the welcome screen by the child's clicks.
+    Tafels& openDrill() {
+        app.click(app.frmmecenaat1().cmdkombinnen);
+        app.click(app.frmbasis().Command7);
+        app.click(app.frmSplash().cmdvervoer);
+        return app.tafels(Level::E);
+    }
     RecordingPage::Element& of(const mt::Screen& s) { return page.at(web.window(s)); }
     bool hasFocus(const mt::Control& c) { return page.focused() == web.element(c); }
     // What the child would see as the windows up, by screen name.
@@ -223,10 +230,7 @@ TEST(WebBinding, PlacesControlsAndWindowsByTheZoom) {
 // The falling problem moves by its transform alone: no size, no layout.
 TEST(WebBinding, AFallingProblemOnlyMoves) {
     WebProgram t;
-    t.app.click(t.app.frmmecenaat1().cmdkombinnen);
-    t.app.click(t.app.frmbasis().Command7);
-    t.app.click(t.app.frmSplash().cmdvervoer);
-    Tafels& drill = t.app.tafels(Level::E);
+    Tafels& drill = t.openDrill();
     t.random.queue({0.65, 0.5});
     t.app.click(drill.cmdstarter(6));
     const std::string id = std::to_string(t.web.element(drill.lblvalprobleem));
@@ -315,10 +319,7 @@ TEST(WebBinding, KeysMoveTheFocusAndPressButtons) {
 // Typing: a text box types for itself and reports the edit; the model's verdict shows.
 TEST(WebBinding, TextBoxesTypeThemselvesAndShowTheModel) {
     WebProgram t;
-    t.app.click(t.app.frmmecenaat1().cmdkombinnen);
-    t.app.click(t.app.frmbasis().Command7);
-    t.app.click(t.app.frmSplash().cmdvervoer);
-    Tafels& drill = t.app.tafels(Level::E);
+    Tafels& drill = t.openDrill();
     t.random.queue({0.4, 0.1});
     t.app.click(drill.cmdstarter(4));
     ASSERT_EQ(drill.lblvalprobleem.caption(), "4 x 5 = ?");
@@ -373,10 +374,7 @@ TEST(WebBinding, TextFromAKeyboardWithoutKeysGoesThroughKeyPress) {
 // from there, the windows kept inside the new viewport.
 TEST(WebBinding, AViewportOfAnotherSizeRedrawsAtItsZoom) {
     WebProgram t;
-    t.app.click(t.app.frmmecenaat1().cmdkombinnen);
-    t.app.click(t.app.frmbasis().Command7);
-    t.app.click(t.app.frmSplash().cmdvervoer);
-    Tafels& drill = t.app.tafels(Level::E);
+    Tafels& drill = t.openDrill();
     t.app.click(drill.cmdstarter(6));
     t.clock.advance(300);
     ASSERT_NE(t.of(drill.lblvalprobleem).style["transform"], "");
@@ -410,10 +408,7 @@ TEST(WebBinding, ScreensBuiltAheadOpenAtTheZoomOfTheirOpening) {
     while (t.web.prepareNext()) {
     }
     t.web.viewportChanged(0.95, 768, 1024);
-    t.app.click(t.app.frmmecenaat1().cmdkombinnen);
-    t.app.click(t.app.frmbasis().Command7);
-    t.app.click(t.app.frmSplash().cmdvervoer);
-    Tafels& drill = t.app.tafels(Level::E);
+    Tafels& drill = t.openDrill();
     for (mt::Control* c :
          {static_cast<mt::Control*>(&drill.lblvalprobleem), static_cast<mt::Control*>(&drill.cmdstop)}) {
         auto& e = t.of(*c);
@@ -429,10 +424,7 @@ TEST(WebBinding, ScreensBuiltAheadOpenAtTheZoomOfTheirOpening) {
 // arrow gives the focus back to a button, and the page shows it there.
 TEST(WebBinding, ArrowsWithoutFocusFindAButton) {
     WebProgram t;
-    t.app.click(t.app.frmmecenaat1().cmdkombinnen);
-    t.app.click(t.app.frmbasis().Command7);
-    t.app.click(t.app.frmSplash().cmdvervoer);
-    Tafels& drill = t.app.tafels(Level::E);
+    Tafels& drill = t.openDrill();
     t.app.click(drill.cmdstarter(6));
     t.clock.advance(62000);
     ASSERT_TRUE(drill.cmdstop.visible());
@@ -482,10 +474,7 @@ TEST(WebBinding, TheMenuShortcutFollowsTheFrame) {
 // screen's next opening, which shows the new screen as it is and not what the old one left.
 TEST(WebBinding, CloseBoxesAndDiscardedScreens) {
     WebProgram t;
-    t.app.click(t.app.frmmecenaat1().cmdkombinnen);
-    t.app.click(t.app.frmbasis().Command7);
-    t.app.click(t.app.frmSplash().cmdvervoer);
-    Tafels& drill = t.app.tafels(Level::E);
+    Tafels& drill = t.openDrill();
     const auto window = t.web.window(drill);
     const auto stop = t.web.element(drill.cmdstop), count = t.web.element(drill.lblaantal);
     const auto falling = t.web.element(drill.lblvalprobleem);
